@@ -1,0 +1,93 @@
+#include "appwindows.h"
+
+#include "cardcreate.h"
+#include "cardreader.h"
+
+#include <QAction>
+
+namespace memoquill {
+
+AppWindows::AppWindows(DeckStore &deck, Platform &platform, std::function<void()> quit)
+    : m_deck(deck)
+    , m_platform(platform)
+    , m_quit(std::move(quit))
+{
+}
+
+AppWindows::~AppWindows()
+{
+    // Windows still open when the owner goes (tests) go with it, without asking anything.
+    delete m_reader.data();
+    delete m_editor.data();
+}
+
+void AppWindows::start()
+{
+    editor()->show();
+}
+
+CardCreate *AppWindows::editor()
+{
+    if (!m_editor) {
+        m_editor = new CardCreate(m_deck, m_platform, *this);
+        connect(m_editor, &CardCreate::closed, this, [this] {
+            m_editor = nullptr;
+            windowClosed();
+        });
+    }
+    return m_editor;
+}
+
+CardReader *AppWindows::reader()
+{
+    if (!m_reader) {
+        m_reader = new CardReader(m_deck, m_platform, *this);
+        connect(m_reader, &CardReader::closed, this, [this] {
+            m_reader = nullptr;
+            windowClosed();
+        });
+    }
+    return m_reader;
+}
+
+CardCreate *AppWindows::existingEditor() const
+{
+    return m_editor;
+}
+
+CardReader *AppWindows::existingReader() const
+{
+    return m_reader;
+}
+
+void AppWindows::windowClosed()
+{
+    if (!m_editor && !m_reader && m_quit)
+        m_quit();
+}
+
+void AppWindows::showEditor()
+{
+    editor()->show();
+}
+
+void AppWindows::closeEditor()
+{
+    if (m_editor && !m_editor->isClosing())
+        m_editor->close();
+}
+
+void AppWindows::setReaderSaveItemsEnabled(bool enabled)
+{
+    CardReader *window = reader();
+    window->Msaver->setEnabled(enabled);
+    window->MSaverasr->setEnabled(enabled);
+}
+
+void AppWindows::closeReader()
+{
+    if (m_reader && !m_reader->isClosing())
+        m_reader->close();
+}
+
+} // namespace memoquill

@@ -1,0 +1,34 @@
+#include "appwindows.h"
+#include "deckstore.h"
+#include "look.h"
+#include "qtplatform.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    // Qt aborts without a display; say what to do instead.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("memoquill: no display found (DISPLAY is not set). Start it on a desktop, or "
+                   "without one under a virtual display: xvfb-run ./build/src/app/memoquill\n",
+                   stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Memoquill"));
+    QApplication::setApplicationVersion(QStringLiteral(MEMOQUILL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("memoquill"));
+    // Hiding the last visible window (the switch to the reader) must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    memoquill::applyDesktopLook(app);
+
+    memoquill::DeckStore deck;
+    memoquill::QtPlatform platform;
+    memoquill::AppWindows windows(deck, platform, [] { QCoreApplication::quit(); });
+    windows.start();
+    return QApplication::exec();
+}

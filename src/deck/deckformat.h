@@ -1,0 +1,45 @@
+#pragma once
+
+#include "deckstore.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringView>
+
+#include <optional>
+#include <span>
+
+namespace memoquill {
+
+// Ends every field of a deck file, right after the field's text and before its CR LF.
+inline constexpr QStringView FieldTerminator = u")}]d8h0-0h8b)}]";
+
+struct DeckReadResult
+{
+    QList<CardRecord> cards;
+    // The file holds more cards than a deck can; cards is then empty.
+    bool tooManyCards = false;
+};
+
+// Reads the cards of a deck file. Never rejects content: text without terminators is an empty
+// deck, and records without a name, an incomplete last record and trailing lines are dropped.
+//
+// Bytes are Windows-1252, or UTF-8 after a UTF-8 byte-order mark. CR LF, a lone CR and a lone
+// LF each end a line; texts come back with CR LF line breaks.
+DeckReadResult readDeck(QByteArrayView bytes);
+
+struct DeckWriteResult
+{
+    QByteArray bytes;
+    // Set, with the card's name, when a text holds the terminator on a line other than its
+    // last: such a file would read back shifted, so nothing is written.
+    std::optional<QString> terminatorInsideLine;
+    // The deck held a character that Windows-1252 cannot represent, so the file is UTF-8
+    // with a byte-order mark.
+    bool utf8 = false;
+};
+
+// Writes the non-blank slots as three terminated fields each, every line ending in CR LF.
+DeckWriteResult writeDeck(std::span<const CardRecord> slots);
+
+} // namespace memoquill

@@ -1,0 +1,135 @@
+#include "cardcreate.h"
+
+#include "accesskeybutton.h"
+#include "controls.h"
+#include "menukeyguard.h"
+#include "readerlink.h"
+#include "textbox.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+namespace memoquill {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString FrontPlaceholder = u"There currently no cards.  Create a card first by clicking "
+                                 u"\"New Card\" or load a Memoquill file\r\n"_s;
+const QString BackPlaceholder = u"There currently no cards.  Create a card first \r\nby "
+                                u"clicking \"New card\"or load a Memoquill file\r\n"_s;
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1StringView(name));
+    // Card names are shown as they are: never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+CardCreate::CardCreate(DeckStore &deck, Platform &platform, ReaderLink &reader, QWidget *parent)
+    : QMainWindow(parent)
+    , m_deck(deck)
+    , m_platform(platform)
+    , m_reader(reader)
+{
+    setObjectName(u"CardCreate"_s);
+    setWindowTitle(u"Memoquill - CardCreate"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildDesign();
+    buildMenus();
+    new MenuKeyGuard(this, menuBar());
+}
+
+CardCreate::~CardCreate() = default;
+
+void CardCreate::buildDesign()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(u"client"_s);
+    client->setFixedSize(twips(9255), twips(4080));
+    setCentralWidget(client);
+    // Nothing in the window moves or grows: the frame keeps the designed size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    TBack = addTextBox(client, "TBack", u"Back text"_s, twipsRect(5520, 480, 3615, 3495));
+    TFront = addTextBox(client, "TFront", u"Front text"_s, twipsRect(1680, 480, 3615, 3495));
+    textbox::setText(TBack, BackPlaceholder);
+    textbox::setText(TFront, FrontPlaceholder);
+    textbox::setReadOnly(TBack, true);
+    textbox::setReadOnly(TFront, true);
+
+    CD1 = m_platform.createFileDialog(this);
+
+    List = new QListWidget(client);
+    List->setObjectName(u"List"_s);
+    List->setAccessibleName(u"Card List"_s);
+    List->setGeometry(twipsRect(120, 480, 1455, 2595));
+    List->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every row is one line of text: skip measuring each item, which a large deck would feel.
+    List->setUniformItemSizes(true);
+
+    BDel = new AccessKeyButton(u"&Delete Card"_s, client);
+    BDel->setObjectName(u"BDel"_s);
+    BDel->setGeometry(twipsRect(120, 3600, 1455, 375));
+    BNew = new AccessKeyButton(u"Ne&w Card"_s, client);
+    BNew->setObjectName(u"BNew"_s);
+    BNew->setGeometry(twipsRect(120, 3120, 1455, 375));
+
+    LTitle = makeLabel(client, "LTitle", QString(), twipsRect(2400, 120, 5775, 255));
+    LTitle->setAccessibleName(u"Card name"_s);
+    Label3 = makeLabel(client, "Label3", u"Card List"_s, twipsRect(120, 240, 615, 255));
+    Label2 = makeLabel(client, "Label2", u"Back"_s, twipsRect(8520, 240, 375, 255));
+    Label1 = makeLabel(client, "Label1", u"Front"_s, twipsRect(1680, 240, 375, 255));
+
+    setTabOrder(BNew, BDel);
+    setTabOrder(BDel, List);
+    setTabOrder(List, TFront);
+    setTabOrder(TFront, TBack);
+    BNew->setFocus();
+}
+
+void CardCreate::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(u"menuBar"_s);
+
+    MFile = bar->addMenu(u"&File"_s);
+    MFile->setObjectName(u"MFile"_s);
+    Mnew = addMenuItem(MFile, "Mnew", u"Ne&w"_s, Qt::CTRL | Qt::Key_N);
+    MSave = addMenuItem(MFile, "MSave", u"&Save"_s, Qt::CTRL | Qt::Key_S, false);
+    MSaveAs = addMenuItem(MFile, "MSaveAs", u"Save As"_s, Qt::CTRL | Qt::Key_A, false);
+    Mload = addMenuItem(MFile, "Mload", u"&Load"_s, Qt::CTRL | Qt::Key_L);
+    spacer1 = addMenuSeparator(MFile, "spacer1");
+    MJoke = addMenuItem(MFile, "MJoke", u"Crash my Computer!"_s);
+    spacer2 = addMenuSeparator(MFile, "spacer2");
+    Mexit = addMenuItem(MFile, "Mexit", u"E&xit"_s, Qt::CTRL | Qt::Key_Q);
+
+    MEdit = bar->addMenu(u"&Edit"_s);
+    MEdit->setObjectName(u"MEdit"_s);
+    MCut = addMenuItem(MEdit, "MCut", u"Cut"_s, Qt::CTRL | Qt::Key_X);
+    MCopy = addMenuItem(MEdit, "MCopy", u"Copy"_s, Qt::CTRL | Qt::Key_C);
+    MPaste = addMenuItem(MEdit, "MPaste", u"Paste"_s, Qt::CTRL | Qt::Key_V);
+
+    // Menu-bar entries without a drop-down: choosing one acts at once.
+    MCRead = addMenuItem(bar, "MCRead", u"Card&Reader"_s, {}, false);
+    MAbout = addMenuItem(bar, "MAbout", u"&About"_s);
+}
+
+void CardCreate::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closed();
+}
+
+} // namespace memoquill

@@ -1,0 +1,41 @@
+#include "controls.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+namespace memoquill {
+
+QPlainTextEdit *addTextBox(QWidget *parent, const char *name, const QString &accessibleName,
+                           const QRect &geometry)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1StringView(name));
+    box->setAccessibleName(accessibleName);
+    box->setGeometry(geometry);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QAction *addMenuItem(QWidget *menu, const char *name, const QString &caption,
+                     QKeyCombination shortcut, bool enabled)
+{
+    auto *item = new QAction(caption, menu);
+    item->setObjectName(QLatin1StringView(name));
+    if (shortcut.key() != Qt::Key_unknown)
+        item->setShortcut(shortcut);
+    item->setEnabled(enabled);
+    menu->addAction(item);
+    return item;
+}
+
+QAction *addMenuSeparator(QMenu *menu, const char *name)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(QLatin1StringView(name));
+    return separator;
+}
+
+} // namespace memoquill

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QKeyCombination>
+#include <QRect>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QWidget;
+
+namespace memoquill {
+
+// Builders for the windows' designs; every control gets its name as object name.
+
+// A multi-line text box with a vertical scroll bar, in which Tab moves on to the next control.
+QPlainTextEdit *addTextBox(QWidget *parent, const char *name, const QString &accessibleName,
+                           const QRect &geometry);
+
+// A menu item (in a menu) or an entry that acts on click (in the menu bar).
+QAction *addMenuItem(QWidget *menu, const char *name, const QString &caption,
+                     QKeyCombination shortcut = {}, bool enabled = true);
+
+QAction *addMenuSeparator(QMenu *menu, const char *name);
+
+} // namespace memoquill

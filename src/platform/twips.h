@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRect>
+
+namespace memoquill {
+
+// Window designs are given in twips: 1/1440 inch, 15 to the pixel at 96 dots per inch.
+constexpr int twips(int value)
+{
+    return value / 15;
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+} // namespace memoquill

@@ -1,0 +1,101 @@
+#include "cardreader.h"
+
+#include "controls.h"
+#include "editorlink.h"
+#include "menukeyguard.h"
+#include "textbox.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace memoquill {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString WaitingText = u"Cards Loaded Press \"Next Card\" to continue.\r\n"_s;
+
+template <typename Control>
+Control *make(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *control = new Control(caption, parent);
+    control->setObjectName(QLatin1StringView(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+} // namespace
+
+CardReader::CardReader(DeckStore &deck, Platform &platform, EditorLink &editor, QWidget *parent)
+    : QMainWindow(parent)
+    , m_deck(deck)
+    , m_platform(platform)
+    , m_editor(editor)
+{
+    setObjectName(u"CardReader"_s);
+    setWindowTitle(u"Memoquill - CardReader"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildDesign();
+    buildMenus();
+    new MenuKeyGuard(this, menuBar());
+}
+
+CardReader::~CardReader() = default;
+
+void CardReader::buildDesign()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(u"client"_s);
+    client->setFixedSize(twips(4320), twips(5640));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    TCard = addTextBox(client, "TCard", u"Card text"_s, twipsRect(120, 120, 4095, 3855));
+    textbox::setText(TCard, WaitingText);
+    textbox::setReadOnly(TCard, true);
+
+    CBack = make<QCheckBox>(client, "CBack", u"Show Back First"_s, twipsRect(2760, 5280, 1455, 255));
+    CSFirst = make<QCheckBox>(client, "CSFirst", u"Skip First Card"_s,
+                              twipsRect(2760, 4920, 1335, 375));
+    BNext = make<QPushButton>(client, "BNext", u"Next Card"_s, twipsRect(120, 4560, 2535, 975));
+    BFlip = make<QPushButton>(client, "BFlip", u"Flip"_s, twipsRect(120, 4080, 4095, 375));
+    CRand = make<QCheckBox>(client, "CRand", u"Random"_s, twipsRect(2760, 4560, 1335, 375));
+
+    setTabOrder(CRand, BFlip);
+    setTabOrder(BFlip, BNext);
+    setTabOrder(BNext, CSFirst);
+    setTabOrder(CSFirst, CBack);
+    setTabOrder(CBack, TCard);
+    CRand->setFocus();
+}
+
+void CardReader::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(u"menuBar"_s);
+
+    MFiler = bar->addMenu(u"&File"_s);
+    MFiler->setObjectName(u"MFiler"_s);
+    MNewr = addMenuItem(MFiler, "MNewr", u"New"_s, Qt::CTRL | Qt::Key_N);
+    Msaver = addMenuItem(MFiler, "Msaver", u"Save"_s, Qt::CTRL | Qt::Key_S, false);
+    MSaverasr = addMenuItem(MFiler, "MSaverasr", u"Save As"_s, Qt::CTRL | Qt::Key_A, false);
+    MLoader = addMenuItem(MFiler, "MLoader", u"Load"_s, Qt::CTRL | Qt::Key_L);
+    space = addMenuSeparator(MFiler, "space");
+    Mexitr = addMenuItem(MFiler, "Mexitr", u"Exit"_s, Qt::CTRL | Qt::Key_Q);
+
+    MCCreate = addMenuItem(bar, "MCCreate", u"Card&Create"_s);
+}
+
+void CardReader::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closed();
+}
+
+} // namespace memoquill

@@ -1,0 +1,319 @@
+// The editor window as the user first meets it: controls, texts, menus, focus and keys.
+#include "testapp.h"
+
+#include "accesskeybutton.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTextDocument>
+
+using namespace memoquill;
+using namespace memoquill::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QString rawText(const QPlainTextEdit *box)
+{
+    // The document's own text, with paragraph breaks shown as CR LF.
+    return box->document()->toRawText().replace(QChar::ParagraphSeparator, u"\r\n"_s);
+}
+
+struct MenuRow
+{
+    QString name;
+    QString parent;
+    QString caption;
+    QString shortcut;
+    bool enabled;
+};
+
+// Walks the menu bar top to bottom, as the user sees it.
+QList<MenuRow> menuTree(QMenuBar *bar)
+{
+    QList<MenuRow> rows;
+    for (QAction *entry : bar->actions()) {
+        QMenu *menu = entry->menu();
+        const QString name = menu ? menu->objectName() : entry->objectName();
+        rows.append({name, u"-"_s, entry->text(), entry->shortcut().toString(), entry->isEnabled()});
+        if (!menu)
+            continue;
+        for (QAction *item : menu->actions()) {
+            rows.append({item->objectName(), name, item->isSeparator() ? u"-"_s : item->text(),
+                         item->shortcut().toString(), item->isEnabled()});
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestEditorDesign : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestApp> app;
+    CardCreate *editor = nullptr;
+
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(); }
+
+    void init()
+    {
+        app = std::make_unique<TestApp>();
+        editor = app->editor();
+    }
+
+    void cleanup()
+    {
+        VERIFY_SCRIPT_DONE(*app);
+        app.reset();
+    }
+
+    void windowAndClientArea()
+    {
+        QCOMPARE(editor->windowTitle(), u"Memoquill - CardCreate"_s);
+        QCOMPARE(editor->centralWidget()->size(), QSize(617, 272));
+        // Fixed: the frame cannot be resized.
+        QCOMPARE(editor->minimumSize(), editor->maximumSize());
+        QVERIFY(!app->reader());
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("geometry");
+
+        QTest::newRow("TBack") << u"TBack"_s << u"QPlainTextEdit"_s
+                               << u"There currently no cards.  Create a card first \r\nby clicking "
+                                  u"\"New card\"or load a Memoquill file\r\n"_s
+                               << fromTwips(5520, 480, 3615, 3495);
+        QTest::newRow("TFront") << u"TFront"_s << u"QPlainTextEdit"_s
+                                << u"There currently no cards.  Create a card first by clicking "
+                                   u"\"New Card\" or load a Memoquill file\r\n"_s
+                                << fromTwips(1680, 480, 3615, 3495);
+        QTest::newRow("List") << u"List"_s << u"QListWidget"_s << QString()
+                              << fromTwips(120, 480, 1455, 2595);
+        QTest::newRow("BDel") << u"BDel"_s << u"memoquill::AccessKeyButton"_s << u"&Delete Card"_s
+                              << fromTwips(120, 3600, 1455, 375);
+        QTest::newRow("BNew") << u"BNew"_s << u"memoquill::AccessKeyButton"_s << u"Ne&w Card"_s
+                              << fromTwips(120, 3120, 1455, 375);
+        QTest::newRow("LTitle") << u"LTitle"_s << u"QLabel"_s << QString()
+                                << fromTwips(2400, 120, 5775, 255);
+        QTest::newRow("Label3") << u"Label3"_s << u"QLabel"_s << u"Card List"_s
+                                << fromTwips(120, 240, 615, 255);
+        QTest::newRow("Label2") << u"Label2"_s << u"QLabel"_s << u"Back"_s
+                                << fromTwips(8520, 240, 375, 255);
+        QTest::newRow("Label1") << u"Label1"_s << u"QLabel"_s << u"Front"_s
+                                << fromTwips(1680, 240, 375, 255);
+    }
+
+    void controls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, className);
+        QFETCH(QString, caption);
+        QFETCH(QRect, geometry);
+
+        auto *control = editor->findChild<QWidget *>(name);
+        QVERIFY2(control, qPrintable(name));
+        QCOMPARE(QString::fromLatin1(control->metaObject()->className()), className);
+        QCOMPARE(control->parentWidget(), editor->centralWidget());
+        QCOMPARE(control->geometry(), geometry);
+        if (auto *box = qobject_cast<QPlainTextEdit *>(control)) {
+            QCOMPARE(rawText(box), caption);
+            QVERIFY(box->isReadOnly());
+            QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+            QCOMPARE(button->text(), caption);
+            QVERIFY(!button->isDefault());
+            QVERIFY(!button->autoDefault());
+        } else if (auto *label = qobject_cast<QLabel *>(control)) {
+            QCOMPARE(label->text(), caption);
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        } else if (auto *list = qobject_cast<QListWidget *>(control)) {
+            QCOMPARE(list->count(), 0);
+            QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+            QVERIFY(!list->isSortingEnabled());
+            QVERIFY(list->selectedItems().isEmpty());
+        }
+    }
+
+    void labelsAreNotClipped()
+    {
+        for (QLabel *label : editor->centralWidget()->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+        }
+        for (QPushButton *button : editor->centralWidget()->findChildren<QPushButton *>())
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+    }
+
+    void initialState()
+    {
+        QVERIFY(editor->LTitle->text().isEmpty());
+        QVERIFY(!editor->sure.has_value());
+        QVERIFY(!editor->AskLoad);
+        QCOMPARE(QApplication::focusWidget(), editor->BNew);
+    }
+
+    void menuTreeMatchesTheDesign()
+    {
+        const QList<MenuRow> expected = {
+            {u"MFile"_s, u"-"_s, u"&File"_s, {}, true},
+            {u"Mnew"_s, u"MFile"_s, u"Ne&w"_s, u"Ctrl+N"_s, true},
+            {u"MSave"_s, u"MFile"_s, u"&Save"_s, u"Ctrl+S"_s, false},
+            {u"MSaveAs"_s, u"MFile"_s, u"Save As"_s, u"Ctrl+A"_s, false},
+            {u"Mload"_s, u"MFile"_s, u"&Load"_s, u"Ctrl+L"_s, true},
+            {u"spacer1"_s, u"MFile"_s, u"-"_s, {}, true},
+            {u"MJoke"_s, u"MFile"_s, u"Crash my Computer!"_s, {}, true},
+            {u"spacer2"_s, u"MFile"_s, u"-"_s, {}, true},
+            {u"Mexit"_s, u"MFile"_s, u"E&xit"_s, u"Ctrl+Q"_s, true},
+            {u"MEdit"_s, u"-"_s, u"&Edit"_s, {}, true},
+            {u"MCut"_s, u"MEdit"_s, u"Cut"_s, u"Ctrl+X"_s, true},
+            {u"MCopy"_s, u"MEdit"_s, u"Copy"_s, u"Ctrl+C"_s, true},
+            {u"MPaste"_s, u"MEdit"_s, u"Paste"_s, u"Ctrl+V"_s, true},
+            {u"MCRead"_s, u"-"_s, u"Card&Reader"_s, {}, false},
+            {u"MAbout"_s, u"-"_s, u"&About"_s, {}, true},
+        };
+        const QList<MenuRow> actual = menuTree(editor->menuBar());
+        QCOMPARE(actual.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const QByteArray row = expected[i].name.toUtf8();
+            QCOMPARE(actual[i].name, expected[i].name);
+            QVERIFY2(actual[i].parent == expected[i].parent, row.constData());
+            QVERIFY2(actual[i].caption == expected[i].caption, row.constData());
+            QVERIFY2(actual[i].shortcut == expected[i].shortcut, row.constData());
+            QVERIFY2(actual[i].enabled == expected[i].enabled, row.constData());
+        }
+        // The menus live in the window, not in a desktop-wide bar.
+        QVERIFY(!editor->menuBar()->isNativeMenuBar());
+    }
+
+    void tabOrder()
+    {
+        QStringList visited;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited, (QStringList{u"BDel"_s, u"List"_s, u"TFront"_s, u"TBack"_s, u"BNew"_s}));
+    }
+
+    void readOnlyBoxesStillTakeFocusAndSelect()
+    {
+        editor->TFront->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), editor->TFront);
+        const QString before = rawText(editor->TFront);
+        QTest::keyClicks(editor->TFront, u"typed"_s);
+        QTest::keyClick(editor->TFront, Qt::Key_Return);
+        QCOMPARE(rawText(editor->TFront), before);
+        // Keyboard selection works on a read-only box.
+        QTest::keyClick(editor->TFront, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(editor->TFront, Qt::Key_End, Qt::ShiftModifier);
+        QVERIFY(editor->TFront->textCursor().hasSelection());
+    }
+
+    void disabledMenuKeysDoNothing()
+    {
+        QSignalSpy save(editor->MSave, &QAction::triggered);
+        QSignalSpy saveAs(editor->MSaveAs, &QAction::triggered);
+        QSignalSpy reader(editor->MCRead, &QAction::triggered);
+        editor->TFront->setReadOnly(false);
+        editor->TFront->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(editor->TFront, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(editor->TFront, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor->TFront, Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(save.count(), 0);
+        QCOMPARE(saveAs.count(), 0);
+        QCOMPARE(reader.count(), 0);
+        // Ctrl+A did not fall through to the box as Select All.
+        QVERIFY(!editor->TFront->textCursor().hasSelection());
+        QVERIFY(!app->reader());
+    }
+
+    void enabledMenuKeysWinOverTheTextBox_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Ctrl+N") << u"Mnew"_s << int(Qt::Key_N);
+        QTest::newRow("Ctrl+S") << u"MSave"_s << int(Qt::Key_S);
+        QTest::newRow("Ctrl+A") << u"MSaveAs"_s << int(Qt::Key_A);
+        QTest::newRow("Ctrl+L") << u"Mload"_s << int(Qt::Key_L);
+        QTest::newRow("Ctrl+Q") << u"Mexit"_s << int(Qt::Key_Q);
+        QTest::newRow("Ctrl+X") << u"MCut"_s << int(Qt::Key_X);
+        QTest::newRow("Ctrl+C") << u"MCopy"_s << int(Qt::Key_C);
+        QTest::newRow("Ctrl+V") << u"MPaste"_s << int(Qt::Key_V);
+    }
+
+    void enabledMenuKeysWinOverTheTextBox()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, key);
+        auto *action = editor->findChild<QAction *>(item);
+        QVERIFY(action);
+        action->setEnabled(true);
+        // Watch the item without running what it does.
+        QSignalSpy spy(action, &QAction::triggered);
+        action->disconnect(editor);
+
+        // An editable box claims these keys for itself unless the menus take them back.
+        editor->TFront->setReadOnly(false);
+        editor->TFront->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(editor->TFront, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(!editor->TFront->textCursor().hasSelection());
+    }
+
+    void accessKeysPressTheButtons()
+    {
+        QSignalSpy newCard(editor->BNew, &QPushButton::clicked);
+        QSignalSpy deleteCard(editor->BDel, &QPushButton::clicked);
+        editor->BNew->disconnect(editor);
+        editor->BDel->disconnect(editor);
+
+        editor->List->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(editor->List, Qt::Key_W, Qt::AltModifier);
+        QCOMPARE(newCard.count(), 1);
+        QCOMPARE(QApplication::focusWidget(), editor->BNew);
+        QTest::keyClick(editor->BNew, Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(deleteCard.count(), 1);
+        QCOMPARE(QApplication::focusWidget(), editor->BDel);
+    }
+
+    void disabledAccessKeysTypeNothing()
+    {
+        editor->BDel->setEnabled(false);
+        editor->TFront->setReadOnly(false);
+        editor->TFront->setPlainText(QString());
+        editor->TFront->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(editor->TFront, Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(editor->TFront, Qt::Key_R, Qt::AltModifier);
+        QTest::keyClick(editor->TFront, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(rawText(editor->TFront), QString());
+        QCOMPARE(QApplication::focusWidget(), editor->TFront);
+    }
+
+    void aboutActsAtOnceFromItsAccessKey()
+    {
+        QSignalSpy about(editor->MAbout, &QAction::triggered);
+        editor->MAbout->disconnect(editor);
+        QTest::keyClick(editor->BNew, Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(about.count(), 1);
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+};
+
+QTEST_MAIN(TestEditorDesign)
+#include "tst_editordesign.moc"

@@ -1,0 +1,193 @@
+// The real platform: the boxes' answers when the user escapes or closes them, exact text
+// through the text boxes, the clipboard, the generator and atomic file writes.
+#include "qtplatform.h"
+#include "textbox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFile>
+#include <QImage>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace memoquill;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Acts on the next modal dialog once it is up.
+void whenDialogShows(std::function<void(QDialog *)> act)
+{
+    QTimer::singleShot(0, qApp, [act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            act(dialog);
+        else
+            whenDialogShows(act);
+    });
+}
+
+} // namespace
+
+class TestQtPlatform : public QObject
+{
+    Q_OBJECT
+
+    QtPlatform platform;
+
+private Q_SLOTS:
+    void escapeAnswers_data()
+    {
+        QTest::addColumn<MsgButtons>("buttons");
+        QTest::addColumn<MsgResult>("expected");
+        QTest::newRow("OK") << MsgButtons::Ok << MsgResult::Ok;
+        QTest::newRow("OK Cancel") << MsgButtons::OkCancel << MsgResult::Cancel;
+        QTest::newRow("Yes No") << MsgButtons::YesNo << MsgResult::No;
+        QTest::newRow("Yes No Cancel") << MsgButtons::YesNoCancel << MsgResult::Cancel;
+    }
+
+    void escapeAnswers()
+    {
+        QFETCH(MsgButtons, buttons);
+        QFETCH(MsgResult, expected);
+        whenDialogShows([](QDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+        QCOMPARE(platform.msgBox(u"p"_s, u"t"_s, buttons, MsgIcon::None), expected);
+    }
+
+    void enterChoosesTheFirstButton()
+    {
+        QString shownText;
+        Qt::TextFormat format = Qt::AutoText;
+        whenDialogShows([&](QDialog *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            shownText = box->text();
+            format = box->textFormat();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QCOMPARE(platform.msgBox(u"<b>A</b>\r\nB"_s, u"t"_s, MsgButtons::YesNoCancel,
+                                 MsgIcon::Exclamation),
+                 MsgResult::Yes);
+        QCOMPARE(shownText, u"<b>A</b>\nB"_s);
+        QCOMPARE(format, Qt::PlainText);
+    }
+
+    void inputBoxCancelAndCloseGiveEmpty()
+    {
+        whenDialogShows([](QDialog *dialog) { dialog->reject(); });
+        QCOMPARE(platform.inputBox(u"Name?"_s, u"New Card"_s, u"typed"_s), QString());
+        whenDialogShows([](QDialog *dialog) { dialog->close(); });
+        QCOMPARE(platform.inputBox(u"Name?"_s, u"New Card"_s, u"typed"_s), QString());
+        whenDialogShows([](QDialog *dialog) { dialog->accept(); });
+        QCOMPARE(platform.inputBox(u"Name?"_s, u"New Card"_s, u"typed"_s), u"typed"_s);
+    }
+
+    void cancelledFileDialogGivesEmptyPath()
+    {
+        auto dialog = platform.createFileDialog(nullptr);
+        dialog->setFileTypes(u"Memofile (.mqd)"_s);
+        dialog->setFileName(u"Untitled"_s);
+        whenDialogShows([](QDialog *d) { d->reject(); });
+        dialog->showSave();
+        QCOMPARE(dialog->fileName(), QString());
+    }
+
+    void textBoxKeepsExactText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("lines") << u"one\r\ntwo\r\n\r\nfour"_s;
+        QTest::newRow("final break") << u"end\r\n"_s;
+        QTest::newRow("no-break space and tab") << u"a\u00A0b\tc "_s;
+        QTest::newRow("quotes and commas") << u"\"x\", 'y'"_s;
+    }
+
+    void textBoxKeepsExactText()
+    {
+        QFETCH(QString, text);
+        QPlainTextEdit box;
+        textbox::setText(&box, text);
+        QCOMPARE(textbox::text(&box), text);
+    }
+
+    void typedBreaksComeBackAsCrLf()
+    {
+        QPlainTextEdit box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTest::keyClicks(&box, u"a"_s);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QTest::keyClicks(&box, u"b"_s);
+        QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(&box, u"c"_s);
+        QCOMPARE(textbox::text(&box), u"a\r\nb\r\nc"_s);
+        box.selectAll();
+        QCOMPARE(platform.selectedText(&box), std::optional<QString>(u"a\r\nb\r\nc"_s));
+    }
+
+    void readOnlyBoxStillSelectsAndTakesReplacement()
+    {
+        QPlainTextEdit box;
+        textbox::setText(&box, u"hello world"_s);
+        textbox::setReadOnly(&box, true);
+        QVERIFY(box.textInteractionFlags() & Qt::TextSelectableByKeyboard);
+        QVERIFY(platform.replaceSelectedText(&box, u"X\r\n"_s));
+        QCOMPARE(textbox::text(&box).left(3), u"X\r\n"_s);
+        textbox::setReadOnly(&box, false);
+        QVERIFY(box.textInteractionFlags() & Qt::TextEditable);
+    }
+
+    void controlsWithoutTextHaveNoSelection()
+    {
+        QPushButton button;
+        QCOMPARE(platform.selectedText(&button), std::nullopt);
+        QVERIFY(!platform.replaceSelectedText(&button, u"x"_s));
+        QVERIFY(!platform.replaceSelectedText(nullptr, u"x"_s));
+    }
+
+    void clipboardWithOnlyAnImageGivesEmptyText()
+    {
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QGuiApplication::clipboard()->setImage(image);
+        QCOMPARE(platform.clipboardText(), QString());
+        platform.setClipboardText(u"a\r\nb"_s);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"a\nb"_s);
+        QCOMPARE(platform.clipboardText(), u"a\r\nb"_s);
+        platform.clearClipboard();
+        QCOMPARE(platform.clipboardText(), QString());
+    }
+
+    void randomIsRepeatableAndInRange()
+    {
+        QtPlatform first;
+        QtPlatform second;
+        for (int i = 0; i < 10000; ++i) {
+            const double r = first.nextRandom();
+            QVERIFY(r >= 0.0 && r < 1.0);
+            QCOMPARE(second.nextRandom(), r);
+        }
+    }
+
+    void writeReplacesWholeOrNotAtAll()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"deck.mqd"_s);
+        QCOMPARE(platform.writeFile(path, "first"), QString());
+        QCOMPARE(platform.writeFile(path, "second"), QString());
+        QCOMPARE(platform.readFile(path).bytes, QByteArray("second"));
+        // A folder that does not exist: a reason, and nothing written.
+        const QString missing = dir.filePath(u"nowhere/deck.mqd"_s);
+        QVERIFY(!platform.writeFile(missing, "x").isEmpty());
+        QVERIFY(!QFile::exists(missing));
+        QVERIFY(!platform.readFile(missing).error.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestQtPlatform)
+#include "tst_qtplatform.moc"

@@ -1,0 +1,194 @@
+// The reader window as created: controls, texts, menus, focus, and its life as a single
+// instance that is created hidden and forgotten when closed.
+#include "testapp.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextDocument>
+
+using namespace memoquill;
+using namespace memoquill::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+} // namespace
+
+class TestReaderDesign : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestApp> app;
+
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(); }
+    void init() { app = std::make_unique<TestApp>(); }
+    void cleanup()
+    {
+        VERIFY_SCRIPT_DONE(*app);
+        app.reset();
+    }
+
+    void createdHiddenOnFirstReference()
+    {
+        QVERIFY(!app->reader());
+        CardReader *reader = app->windows->reader();
+        QVERIFY(reader);
+        QVERIFY(!reader->isVisible());
+        QCOMPARE(app->windows->reader(), reader);
+        QCOMPARE(reader->windowTitle(), u"Memoquill - CardReader"_s);
+        QCOMPARE(reader->centralWidget()->size(), QSize(288, 376));
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("TCard") << u"TCard"_s
+                               << u"Cards Loaded Press \"Next Card\" to continue.\r\n"_s
+                               << fromTwips(120, 120, 4095, 3855);
+        QTest::newRow("CBack") << u"CBack"_s << u"Show Back First"_s
+                               << fromTwips(2760, 5280, 1455, 255);
+        QTest::newRow("CSFirst") << u"CSFirst"_s << u"Skip First Card"_s
+                                 << fromTwips(2760, 4920, 1335, 375);
+        QTest::newRow("BNext") << u"BNext"_s << u"Next Card"_s << fromTwips(120, 4560, 2535, 975);
+        QTest::newRow("BFlip") << u"BFlip"_s << u"Flip"_s << fromTwips(120, 4080, 4095, 375);
+        QTest::newRow("CRand") << u"CRand"_s << u"Random"_s << fromTwips(2760, 4560, 1335, 375);
+    }
+
+    void controls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QRect, geometry);
+        CardReader *reader = app->windows->reader();
+        auto *control = reader->findChild<QWidget *>(name);
+        QVERIFY2(control, qPrintable(name));
+        QCOMPARE(control->parentWidget(), reader->centralWidget());
+        QCOMPARE(control->geometry(), geometry);
+        if (auto *box = qobject_cast<QPlainTextEdit *>(control)) {
+            QCOMPARE(box->document()->toRawText().replace(QChar::ParagraphSeparator, u"\r\n"_s),
+                     caption);
+            QVERIFY(box->isReadOnly());
+        } else if (auto *check = qobject_cast<QCheckBox *>(control)) {
+            QCOMPARE(check->text(), caption);
+            QVERIFY(!check->isTristate());
+            QCOMPARE(check->checkState(), Qt::Unchecked);
+            QVERIFY(check->sizeHint().width() <= check->width());
+        } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+            QCOMPARE(button->text(), caption);
+            QVERIFY(!button->isDefault());
+            QVERIFY(!button->autoDefault());
+        } else {
+            QFAIL("unexpected kind of control");
+        }
+    }
+
+    void menuTreeMatchesTheDesign()
+    {
+        CardReader *reader = app->windows->reader();
+        QStringList rows;
+        for (QAction *entry : reader->menuBar()->actions()) {
+            QMenu *menu = entry->menu();
+            rows.append(u"%1|%2|%3"_s.arg(menu ? menu->objectName() : entry->objectName(),
+                                          entry->text(), entry->isEnabled() ? u"on"_s : u"off"_s));
+            if (!menu)
+                continue;
+            for (QAction *item : menu->actions()) {
+                rows.append(u"  %1|%2|%3|%4"_s.arg(item->objectName(),
+                                                   item->isSeparator() ? u"-"_s : item->text(),
+                                                   item->shortcut().toString(),
+                                                   item->isEnabled() ? u"on"_s : u"off"_s));
+            }
+        }
+        const QStringList expected = {
+            u"MFiler|&File|on"_s,          u"  MNewr|New|Ctrl+N|on"_s,
+            u"  Msaver|Save|Ctrl+S|off"_s, u"  MSaverasr|Save As|Ctrl+A|off"_s,
+            u"  MLoader|Load|Ctrl+L|on"_s, u"  space|-||on"_s,
+            u"  Mexitr|Exit|Ctrl+Q|on"_s,  u"MCCreate|Card&Create|on"_s,
+        };
+        QCOMPARE(rows, expected);
+    }
+
+    void focusStartsOnRandomAndTabsInOrder()
+    {
+        CardReader *reader = app->windows->reader();
+        reader->show();
+        QVERIFY(activate(reader));
+        QCOMPARE(QApplication::focusWidget(), reader->CRand);
+        QStringList visited;
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited, (QStringList{u"BFlip"_s, u"BNext"_s, u"CSFirst"_s, u"CBack"_s,
+                                       u"TCard"_s, u"CRand"_s}));
+        // Space toggles Random from the start.
+        QTest::keyClick(reader->CRand, Qt::Key_Space);
+        QVERIFY(reader->CRand->isChecked());
+    }
+
+    void typingNeverChangesTheCard()
+    {
+        CardReader *reader = app->windows->reader();
+        reader->show();
+        QVERIFY(activate(reader));
+        reader->TCard->setFocus(Qt::TabFocusReason);
+        const QString before = reader->TCard->document()->toRawText();
+        QTest::keyClicks(reader->TCard, u"abc"_s);
+        QTest::keyClick(reader->TCard, Qt::Key_Delete);
+        QCOMPARE(reader->TCard->document()->toRawText(), before);
+    }
+
+    void disabledSaveKeyDoesNothing()
+    {
+        CardReader *reader = app->windows->reader();
+        reader->show();
+        QVERIFY(activate(reader));
+        QSignalSpy save(reader->Msaver, &QAction::triggered);
+        QTest::keyClick(reader->CRand, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(save.count(), 0);
+    }
+
+    void hidingKeepsStateAndClosingForgetsIt()
+    {
+        CardReader *reader = app->windows->reader();
+        app->windows->setReaderSaveItemsEnabled(true);
+        reader->CRand->setChecked(true);
+        reader->show();
+        reader->hide();
+        reader->show();
+        QVERIFY(reader->CRand->isChecked());
+        QVERIFY(reader->Msaver->isEnabled());
+
+        QVERIFY(reader->close());
+        QVERIFY(!app->reader());
+        CardReader *again = app->windows->reader();
+        QVERIFY(!again->isVisible());
+        QVERIFY(!again->CRand->isChecked());
+        QVERIFY(!again->Msaver->isEnabled());
+        QVERIFY(!again->MSaverasr->isEnabled());
+    }
+
+    void applicationEndsWhenBothWindowsHaveClosed()
+    {
+        app->windows->reader();
+        QVERIFY(app->editor()->close());
+        QCOMPARE(app->quitCount, 0);
+        app->windows->closeReader();
+        QCOMPARE(app->quitCount, 1);
+    }
+};
+
+QTEST_MAIN(TestReaderDesign)
+#include "tst_readerdesign.moc"
