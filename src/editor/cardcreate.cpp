@@ -8,6 +8,7 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -48,6 +49,7 @@ CardCreate::CardCreate(DeckStore &deck, Platform &platform, ReaderLink &reader, 
     setAttribute(Qt::WA_DeleteOnClose);
     buildDesign();
     buildMenus();
+    connectHandlers();
     new MenuKeyGuard(this, menuBar());
 }
 
@@ -124,6 +126,70 @@ void CardCreate::buildMenus()
     // Menu-bar entries without a drop-down: choosing one acts at once.
     MCRead = addMenuItem(bar, "MCRead", u"Card&Reader"_s, {}, false);
     MAbout = addMenuItem(bar, "MAbout", u"&About"_s);
+}
+
+void CardCreate::connectHandlers()
+{
+    connect(BNew, &QPushButton::clicked, this, &CardCreate::BNew_Click);
+    connect(BDel, &QPushButton::clicked, this, &CardCreate::BDel_Click);
+    // An item becoming selected, by mouse, keyboard or the program.
+    connect(List, &QListWidget::itemSelectionChanged, this, [this] {
+        if (selectedRow() >= 0)
+            List_Click();
+    });
+    connect(List, &QListWidget::itemClicked, this, [this] {
+        if (std::exchange(m_pressOnSelectedItem, false))
+            List_Click();
+    });
+    List->viewport()->installEventFilter(this);
+    TFront->installEventFilter(this);
+    TBack->installEventFilter(this);
+
+    // The Edit items do nothing while their menu is disabled, from the menu or a shortcut.
+    const auto editItem = [this](QAction *item, void (CardCreate::*handler)()) {
+        connect(item, &QAction::triggered, this, [this, handler] {
+            if (MEdit->menuAction()->isEnabled())
+                (this->*handler)();
+        });
+    };
+    editItem(MCut, &CardCreate::MCut_Click);
+    editItem(MCopy, &CardCreate::Mcopy_Click);
+    editItem(MPaste, &CardCreate::Mpaste_Click);
+
+    connect(MJoke, &QAction::triggered, this, &CardCreate::MJoke_Click);
+    connect(MAbout, &QAction::triggered, this, &CardCreate::MAbout_Click);
+}
+
+bool CardCreate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TFront || watched == TBack) {
+        const bool front = watched == TFront;
+        if (event->type() == QEvent::FocusIn) {
+            front ? TFront_GotFocus() : TBack_GotFocus();
+        } else if (event->type() == QEvent::FocusOut) {
+            // Opening a menu, switching windows or a modal box opening leaves the box the
+            // focused control: only a move to another control of this window counts.
+            switch (static_cast<QFocusEvent *>(event)->reason()) {
+            case Qt::PopupFocusReason:
+            case Qt::MenuBarFocusReason:
+            case Qt::ActiveWindowFocusReason:
+                break;
+            default:
+                front ? TFront_LostFocus() : TBack_LostFocus();
+            }
+        }
+    } else if (watched == List->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QListWidgetItem *item =
+            List->itemAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        m_pressOnSelectedItem = item && item->isSelected();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+int CardCreate::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = List->selectedItems();
+    return selected.isEmpty() ? -1 : List->row(selected.first());
 }
 
 void CardCreate::closeEvent(QCloseEvent *event)

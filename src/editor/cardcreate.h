@@ -32,6 +32,14 @@ public:
     // True while the window handles a request to close it.
     bool isClosing() const { return m_closing; }
 
+    // Copies both text boxes into the shown card, the card whose name LTitle shows.
+    void AutoUpdate();
+
+    // The Edit menu: between the clipboard and the control that has the focus.
+    void MCut_Click();
+    void Mcopy_Click();
+    void Mpaste_Click();
+
     // The controls, addressed by name from the other window and from the deck routines.
     QPlainTextEdit *TBack;
     QPlainTextEdit *TFront;
@@ -71,15 +79,36 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildDesign();
     void buildMenus();
+    void connectHandlers();
+
+    void BNew_Click();
+    void List_Click();
+    void BDel_Click();
+
+    void TFront_GotFocus();
+    void TFront_LostFocus();
+    void TBack_GotFocus();
+    void TBack_LostFocus();
+
+    void MAbout_Click();
+    void MJoke_Click();
+
+    // The selected list row, or -1 when no item is selected.
+    int selectedRow() const;
+    // Puts the focused control's selection on the clipboard, if a text box holds a selection.
+    bool copySelection();
 
     DeckStore &m_deck;
     Platform &m_platform;
     ReaderLink &m_reader;
     bool m_closing = false;
+    // A click on the item that is already selected still shows that card.
+    bool m_pressOnSelectedItem = false;
 };
 
 } // namespace memoquill

@@ -1,6 +1,8 @@
 #include "testapp.h"
 
+#include "accesskeybutton.h"
 #include "look.h"
+#include "textbox.h"
 
 #include <QApplication>
 
@@ -36,6 +38,50 @@ bool trigger(QAction *item)
         return false;
     item->trigger();
     return true;
+}
+
+void click(QWidget *control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+void clickListRow(QListWidget *list, int row)
+{
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void typeInto(QPlainTextEdit *box, const QString &text)
+{
+    if (QApplication::focusWidget() != box)
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, text);
+}
+
+QString textOf(const QPlainTextEdit *box)
+{
+    return textbox::text(box);
+}
+
+QStringList listNames(const QListWidget *list)
+{
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        names.append(list->item(row)->text());
+    return names;
+}
+
+int selectedRow(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+void newCard(TestApp &app, const QString &name)
+{
+    app.platform.answerInput(name);
+    app.editor()->BNew->click();
 }
 
 bool activate(QWidget *window)

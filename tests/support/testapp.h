@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accesskeybutton.h"
 #include "appwindows.h"
 #include "cardcreate.h"
 #include "cardreader.h"
@@ -7,6 +8,8 @@
 #include "scriptedplatform.h"
 
 #include <QAction>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <memory>
@@ -41,6 +44,25 @@ public:
 
 // Waits until the window is active, with the focus inside it.
 [[nodiscard]] bool activate(QWidget *window);
+
+// Real mouse clicks, which move the focus first as a user's click does.
+void click(QWidget *control);
+void clickListRow(QListWidget *list, int row);
+
+// Focuses a text box with the mouse and types at its end.
+void typeInto(QPlainTextEdit *box, const QString &text);
+
+// A text box's text with CR LF line breaks.
+QString textOf(const QPlainTextEdit *box);
+
+// The names in the editor's card list, top to bottom.
+QStringList listNames(const QListWidget *list);
+
+// The card list row that is selected, or -1.
+int selectedRow(const QListWidget *list);
+
+// Creates a card through New Card as the user does, with the scripted input box.
+void newCard(TestApp &app, const QString &name);
 
 } // namespace memoquill::test
 

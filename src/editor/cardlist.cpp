@@ -1,0 +1,115 @@
+// Which cards exist and which one the editor shows: New Card, picking a card, committing the
+// text boxes, Delete Card.
+#include "cardcreate.h"
+
+#include "readerlink.h"
+#include "textbox.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace memoquill {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Only blanks (U+0020) are trimmed from a new card's name; tabs and other spaces stay.
+QString trimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+} // namespace
+
+void CardCreate::BNew_Click()
+{
+    if (m_deck.CardCount() == DeckStore::MaxCards) {
+        m_platform.msgBox(u"The deck is full: it cannot hold more than 32767 cards."_s,
+                          u"New Card"_s, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    const QString name =
+        trimBlanks(m_platform.inputBox(u"Please type the name of the new card"_s, u"New Card"_s));
+    if (name.isEmpty())
+        return;
+    if (m_deck.findByName(name)) {
+        m_platform.msgBox(u"There is already a card with that name."_s, u"Name already in use"_s,
+                          MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    [[maybe_unused]] const bool added = m_deck.append({name, {}, {}});
+    Q_ASSERT(added);
+
+    // Appended without touching the selection: an item selected before stays selected.
+    List->addItem(name);
+    LTitle->setText(name);
+    textbox::setText(TFront, QString());
+    textbox::setText(TBack, QString());
+    textbox::setReadOnly(TFront, false);
+    textbox::setReadOnly(TBack, false);
+    MSave->setEnabled(true);
+    MSaveAs->setEnabled(true);
+    m_reader.setReaderSaveItemsEnabled(true);
+    MCRead->setEnabled(true);
+}
+
+void CardCreate::List_Click()
+{
+    const int row = selectedRow();
+    const QString picked = row >= 0 ? List->item(row)->text() : QString();
+    if (!m_deck.findByName(picked))
+        return;
+    const CardRecord &card = m_deck.Cards(m_deck.CardIndex);
+    LTitle->setText(card.name);
+    textbox::setText(TFront, card.front);
+    textbox::setText(TBack, card.back);
+}
+
+void CardCreate::AutoUpdate()
+{
+    if (!m_deck.findByName(LTitle->text()))
+        return;
+    CardRecord &card = m_deck.Cards(m_deck.CardIndex);
+    card.front = textbox::text(TFront);
+    card.back = textbox::text(TBack);
+}
+
+void CardCreate::BDel_Click()
+{
+    const int row = selectedRow();
+    if (row < 0) {
+        m_platform.msgBox(u"There is no card selected"_s, u"Cannot delete what does not exist!"_s,
+                          MsgButtons::OkCancel, MsgIcon::Exclamation);
+        return;
+    }
+    if (!m_deck.findByName(List->item(row)->text()))
+        return;
+    const qint32 slot = m_deck.CardIndex;
+    const MsgResult answer =
+        m_platform.msgBox(u"Are you sure you wish to delete '"_s + m_deck.Cards(slot).name + u"'?"_s,
+                          u"Delete Card?"_s, MsgButtons::YesNo, MsgIcon::None);
+    if (answer != MsgResult::Yes)
+        return;
+
+    m_deck.blank(slot);
+    {
+        // The list is left with no selected item; removing one must not pick another.
+        const QSignalBlocker quiet(List);
+        delete List->takeItem(row);
+        List->clearSelection();
+        List->setCurrentItem(nullptr);
+    }
+    textbox::setText(TFront, QString());
+    textbox::setText(TBack, QString());
+    LTitle->setText(QString());
+}
+
+} // namespace memoquill
