@@ -156,6 +156,11 @@ void CardCreate::connectHandlers()
     editItem(MCopy, &CardCreate::Mcopy_Click);
     editItem(MPaste, &CardCreate::Mpaste_Click);
 
+    connect(Mnew, &QAction::triggered, this, &CardCreate::Mnew_Click);
+    connect(MSave, &QAction::triggered, this, &CardCreate::MSave_Click);
+    connect(MSaveAs, &QAction::triggered, this, &CardCreate::MSaveAs_Click);
+    connect(Mload, &QAction::triggered, this, &CardCreate::Mload_Click);
+    connect(Mexit, &QAction::triggered, this, &CardCreate::Mexit_Click);
     connect(MJoke, &QAction::triggered, this, &CardCreate::MJoke_Click);
     connect(MAbout, &QAction::triggered, this, &CardCreate::MAbout_Click);
 }
@@ -194,6 +199,20 @@ int CardCreate::selectedRow() const
 
 void CardCreate::closeEvent(QCloseEvent *event)
 {
+    // A request that arrives while this one is being handled (the reader's close asks the
+    // editor to close again) changes nothing.
+    if (m_closing) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    m_closing = false;
+    if (cancel) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Q_EMIT closed();
 }

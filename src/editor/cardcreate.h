@@ -40,6 +40,20 @@ public:
     void Mcopy_Click();
     void Mpaste_Click();
 
+    // The deck commands, which the reader's File menu runs too.
+    void Mnew_Click();
+    void MSave_Click();
+    void MSaveAs_Click();
+    void Mload_Click();
+    void Mexit_Click();
+
+    // Writes the deck, asking for a file name first when AskFileName is true. Returns whether
+    // the file was written; a failure has been shown to the user.
+    bool SaveDeck(bool AskFileName);
+    // Reads the deck file chosen in the open dialog into the deck store. FilePath tells what
+    // was chosen; returns whether a deck was read (a failure has been shown to the user).
+    bool LoadDeck();
+
     // The controls, addressed by name from the other window and from the deck routines.
     QPlainTextEdit *TBack;
     QPlainTextEdit *TFront;
@@ -97,6 +111,10 @@ private:
 
     void MAbout_Click();
     void MJoke_Click();
+
+    // The close request: offers to save, may refuse the close, and closes the reader.
+    void Form_QueryUnload(bool &Cancel);
+    void showFileError(const QString &message);
 
     // The selected list row, or -1 when no item is selected.
     int selectedRow() const;

@@ -1,0 +1,560 @@
+// New, Save, Save As, Load and Exit with real files, the close prompt, and the failures a
+// save or a load can meet: none may lose the user's deck or claim a success it did not have.
+#include "testapp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace memoquill;
+using namespace memoquill::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr char Terminator[] = ")}]d8h0-0h8b)}]";
+
+QByteArray record(const QByteArray &name, const QByteArray &front, const QByteArray &back)
+{
+    QByteArray bytes;
+    for (const QByteArray &field : {name, front, back})
+        bytes += field + Terminator + "\r\n";
+    return bytes;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QString EmptyDeckText = u"There currently no cards.  Create a card first by clicking 'New Card'"_s;
+
+} // namespace
+
+class TestDeckCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestApp> app;
+    CardCreate *editor = nullptr;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString path(const QString &name) const { return dir->filePath(name); }
+
+    ShownBox nextBox() { return app->platform.takeShown(); }
+
+    void verifyFileError(const QString &prompt)
+    {
+        const ShownBox box = nextBox();
+        QCOMPARE(box.kind, ShownBox::Message);
+        QCOMPARE(box.prompt, prompt);
+        QCOMPARE(box.title, u"File Error"_s);
+        QCOMPARE(box.buttons, MsgButtons::Ok);
+        QCOMPARE(box.icon, MsgIcon::Exclamation);
+    }
+
+    void verifyEmptyState()
+    {
+        QCOMPARE(app->deck.CardCount(), 0);
+        QCOMPARE(app->deck.allocatedSlots(), 1);
+        QCOMPARE(editor->List->count(), 0);
+        QCOMPARE(editor->LTitle->text(), QString());
+        QCOMPARE(textOf(editor->TFront), EmptyDeckText);
+        QCOMPARE(textOf(editor->TBack), EmptyDeckText);
+        QVERIFY(editor->TFront->isReadOnly());
+        QVERIFY(editor->TBack->isReadOnly());
+        QVERIFY(!editor->MSave->isEnabled());
+        QVERIFY(!editor->MSaveAs->isEnabled());
+        QVERIFY(!editor->MCRead->isEnabled());
+        QVERIFY(app->reader());
+        QVERIFY(!app->reader()->Msaver->isEnabled());
+        QVERIFY(!app->reader()->MSaverasr->isEnabled());
+    }
+
+    // Two cards, A and B, never saved.
+    void twoCards()
+    {
+        newCard(*app, u"A"_s);
+        typeInto(editor->TFront, u"a front"_s);
+        app->platform.answerInput(u"B"_s);
+        click(editor->BNew);
+        app->platform.clearShown();
+    }
+
+    // Loads a file through File > Load on the current (empty or confirmed) deck.
+    void load(const QString &file)
+    {
+        if (app->deck.CardCount() != 0)
+            app->platform.answerMessage(MsgResult::Yes);
+        app->platform.answerOpenDialog(file);
+        QVERIFY(trigger(editor->Mload));
+        app->platform.clearShown();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        prepareApplication();
+        // A file-size limit must fail the write, not kill the test.
+        std::signal(SIGXFSZ, SIG_IGN);
+    }
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        app = std::make_unique<TestApp>();
+        editor = app->editor();
+    }
+    void cleanup()
+    {
+        VERIFY_SCRIPT_DONE(*app);
+        app.reset();
+        dir.reset();
+    }
+
+    void firstSaveAsksForANameAndWritesEveryField()
+    {
+        twoCards();
+        // Still typing in the box: the save commits it first.
+        typeInto(editor->TBack, u"b\rback"_s);
+        app->platform.answerSaveDialog(path(u"deck"_s));
+        QVERIFY(trigger(editor->MSave));
+        const ShownBox dialog = nextBox();
+        QCOMPARE(dialog.kind, ShownBox::SaveDialog);
+        QCOMPARE(dialog.fileTypes, u"Memofile (.mqd)"_s);
+        QCOMPARE(dialog.fileName, u"Untitled"_s);
+        QCOMPARE(readAll(path(u"deck.mqd"_s)),
+                 record("A", "a front", "") + record("B", "", "b\r\nback"));
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(path(u"deck.mqd"_s)));
+        QCOMPARE(app->deck.FilePath, path(u"deck.mqd"_s));
+
+        // From now on Save writes there without asking.
+        typeInto(editor->TFront, u"B front"_s);
+        QVERIFY(trigger(editor->MSave));
+        QVERIFY(readAll(path(u"deck.mqd"_s)).endsWith(record("B", "B front", "b\r\nback")));
+    }
+
+    void extensionIsAppendedUnlessExact_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("none") << u"deck"_s << u"deck.mqd"_s;
+        QTest::newRow("upper case") << u"deck.MQD"_s << u"deck.MQD.mqd"_s;
+        QTest::newRow("other type") << u"deck.txt"_s << u"deck.txt.mqd"_s;
+        QTest::newRow("exact") << u"deck.mqd"_s << u"deck.mqd"_s;
+    }
+
+    void extensionIsAppendedUnlessExact()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        newCard(*app, u"A"_s);
+        app->platform.answerSaveDialog(path(chosen));
+        QVERIFY(trigger(editor->MSaveAs));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(path(written)));
+    }
+
+    void cancelledOrTooShortNamesWriteNothing_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("cancelled") << QString();
+        QTest::newRow("four characters") << u"abcd"_s;
+    }
+
+    void cancelledOrTooShortNamesWriteNothing()
+    {
+        QFETCH(QString, answer);
+        newCard(*app, u"A"_s);
+        typeInto(editor->TFront, u"typed"_s);
+        app->platform.answerSaveDialog(answer);
+        QVERIFY(trigger(editor->MSaveAs));
+        QCOMPARE(app->deck.FilePath, answer);
+        QVERIFY(!app->deck.CurrentFile.has_value());
+        QVERIFY(QDir(dir->path()).isEmpty());
+        QVERIFY(!QFile::exists(answer + u".mqd"_s));
+        // The commit happened even so.
+        QCOMPARE(app->deck.Cards(1).front, u"typed"_s);
+    }
+
+    void newOnAnEmptyDeckAsksNothing()
+    {
+        editor->sure = MsgResult::No;
+        editor->AskLoad = true;
+        QVERIFY(trigger(editor->Mnew));
+        QVERIFY(!editor->sure.has_value());
+        QVERIFY(!editor->AskLoad);
+        verifyEmptyState();
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(QString()));
+        QCOMPARE(app->deck.CardIndex, 0);
+    }
+
+    void newAnsweredNoChangesNothing()
+    {
+        twoCards();
+        app->platform.answerMessage(MsgResult::No);
+        QVERIFY(trigger(editor->Mnew));
+        const ShownBox box = nextBox();
+        QCOMPARE(box.prompt,
+                 u"Are you sure you wish to start a new project? All unsaved work will be lost."_s);
+        QCOMPARE(box.title, u"New Project"_s);
+        QCOMPARE(box.buttons, MsgButtons::YesNo);
+        QCOMPARE(box.icon, MsgIcon::Question);
+        QCOMPARE(editor->sure, std::optional<MsgResult>(MsgResult::No));
+        QCOMPARE(app->deck.CardCount(), 2);
+        QCOMPARE(listNames(editor->List), (QStringList{u"A"_s, u"B"_s}));
+        QCOMPARE(editor->LTitle->text(), u"B"_s);
+        QVERIFY(editor->MSave->isEnabled());
+        QVERIFY(!app->deck.CurrentFile.has_value());
+    }
+
+    void newAnsweredYesEmptiesEverything()
+    {
+        twoCards();
+        app->deck.blank(1);
+        app->platform.answerMessage(MsgResult::Yes);
+        QVERIFY(trigger(editor->Mnew));
+        nextBox();
+        verifyEmptyState();
+        QCOMPARE(app->deck.CardIndex, 0);
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(QString()));
+    }
+
+    void loadAnsweredNoShowsNoDialog()
+    {
+        twoCards();
+        app->platform.answerMessage(MsgResult::No);
+        QVERIFY(trigger(editor->Mload));
+        const ShownBox box = nextBox();
+        QCOMPARE(box.prompt,
+                 u"Are you sure you wish to Load a new project? All unsaved work will be lost."_s);
+        QCOMPARE(box.title, u"Load New Project"_s);
+        QCOMPARE(box.icon, MsgIcon::Question);
+        QVERIFY(app->platform.shown().isEmpty());
+        QCOMPARE(app->deck.CardCount(), 2);
+        QVERIFY(!editor->AskLoad);
+
+        // The next New asks its own question again.
+        app->platform.answerMessage(MsgResult::No);
+        QVERIFY(trigger(editor->Mnew));
+        QCOMPARE(nextBox().title, u"New Project"_s);
+    }
+
+    void loadCancelledLeavesAnEmptyDeckSilently()
+    {
+        twoCards();
+        app->platform.answerMessage(MsgResult::Yes);
+        app->platform.answerOpenDialog(QString());
+        QVERIFY(trigger(editor->Mload));
+        nextBox();
+        QCOMPARE(nextBox().kind, ShownBox::OpenDialog);
+        QVERIFY(app->platform.shown().isEmpty());
+        verifyEmptyState();
+    }
+
+    void loadOfAnotherFileTypeIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("txt") << u"notes.txt"_s;
+        QTest::newRow("upper-case extension") << u"deck.MQD"_s;
+    }
+
+    void loadOfAnotherFileTypeIsRefused()
+    {
+        QFETCH(QString, name);
+        writeAll(path(name), record("X", "x", "y"));
+        app->platform.answerOpenDialog(path(name));
+        app->platform.answerMessage(MsgResult::Ok);
+        QVERIFY(trigger(editor->Mload));
+        QCOMPARE(nextBox().kind, ShownBox::OpenDialog);
+        verifyFileError(u"Invalid file type!"_s);
+        verifyEmptyState();
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(QString()));
+    }
+
+    void completedLoadShowsTheFirstCard()
+    {
+        const QString file = path(u"deck.mqd"_s);
+        writeAll(file, record("One", "1 front", "1 back") + record("Two", "2f", "2b")
+                           + record("Three", "3f", "3b"));
+        app->platform.answerOpenDialog(file);
+        QVERIFY(trigger(editor->Mload));
+        const ShownBox dialog = nextBox();
+        QCOMPARE(dialog.kind, ShownBox::OpenDialog);
+        QCOMPARE(dialog.fileTypes, u"Memofile (.mqd)"_s);
+
+        QCOMPARE(listNames(editor->List), (QStringList{u"One"_s, u"Two"_s, u"Three"_s}));
+        QCOMPARE(selectedRow(editor->List), 0);
+        QCOMPARE(editor->LTitle->text(), u"One"_s);
+        QCOMPARE(textOf(editor->TFront), u"1 front"_s);
+        QCOMPARE(textOf(editor->TBack), u"1 back"_s);
+        QCOMPARE(app->deck.CardIndex, 1);
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(file));
+        QVERIFY(!editor->TFront->isReadOnly());
+        QVERIFY(editor->MSave->isEnabled());
+        QVERIFY(editor->MCRead->isEnabled());
+        QVERIFY(app->reader()->Msaver->isEnabled());
+
+        // Save goes back to the same file without a dialog, byte for byte.
+        const QByteArray before = readAll(file);
+        QVERIFY(trigger(editor->MSave));
+        QCOMPARE(readAll(file), before);
+    }
+
+    void loadingAFileWithoutCardsStaysEmpty()
+    {
+        const QString file = path(u"empty.mqd"_s);
+        writeAll(file, QByteArray());
+        load(file);
+        verifyEmptyState();
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(file));
+        QCOMPARE(selectedRow(editor->List), -1);
+    }
+
+    void loadingAFileThatCannotBeReadSaysSo()
+    {
+        twoCards();
+        const QString file = path(u"gone.mqd"_s);
+        writeAll(file, record("X", "", ""));
+        app->platform.answerMessage(MsgResult::Yes);
+        // The file disappears between the dialog and the read.
+        app->platform.answerOpenDialog(file, [file] { QFile::remove(file); });
+        app->platform.answerMessage(MsgResult::Ok);
+        QVERIFY(trigger(editor->Mload));
+        nextBox();
+        nextBox();
+        const ShownBox error = nextBox();
+        QVERIFY(error.prompt.startsWith(u"Could not load the deck from '%1'.\r\n"_s.arg(file)));
+        QVERIFY(error.prompt.size() > file.size() + 33);
+        QCOMPARE(error.title, u"File Error"_s);
+        QCOMPARE(error.icon, MsgIcon::Exclamation);
+        verifyEmptyState();
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(QString()));
+    }
+
+    void oversizedDeckIsRefusedWhole()
+    {
+        const QString file = path(u"huge.mqd"_s);
+        QByteArray bytes;
+        for (int i = 0; i <= DeckStore::MaxCards; ++i)
+            bytes += record(QByteArray::number(i), "", "");
+        writeAll(file, bytes);
+        app->platform.answerOpenDialog(file);
+        app->platform.answerMessage(MsgResult::Ok);
+        QVERIFY(trigger(editor->Mload));
+        nextBox();
+        verifyFileError(
+            u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(file));
+        verifyEmptyState();
+    }
+
+    void textThatCannotBeReadBackIsNotSaved()
+    {
+        const QString file = path(u"deck.mqd"_s);
+        newCard(*app, u"Bad"_s);
+        app->platform.answerSaveDialog(file);
+        QVERIFY(trigger(editor->MSave));
+        const QByteArray good = readAll(file);
+        typeInto(editor->TFront, u"x)}]d8h0-0h8b)}]y\rnext line"_s);
+        app->platform.clearShown();
+        app->platform.answerMessage(MsgResult::Ok);
+        QVERIFY(trigger(editor->MSave));
+        verifyFileError(u"The card 'Bad' contains the text )}]d8h0-0h8b)}] inside a line, which a "
+                        u"deck file cannot hold. Remove it and save again."_s);
+        QCOMPARE(readAll(file), good);
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(file));
+    }
+
+    void unicodeDeckIsWrittenAsUtf8AndReadBack()
+    {
+        const QString file = path(u"greek.mqd"_s);
+        newCard(*app, u"Ωμέγα"_s);
+        editor->TFront->setPlainText(u"€ and \u2603"_s);
+        app->platform.answerSaveDialog(file);
+        QVERIFY(trigger(editor->MSave));
+        QVERIFY(readAll(file).startsWith("\xEF\xBB\xBF"));
+        app->platform.clearShown();
+        load(file);
+        QCOMPARE(app->deck.Cards(1), (CardRecord{u"Ωμέγα"_s, u"€ and \u2603"_s, QString()}));
+    }
+
+    void failedSavesKeepTheOldFileAndRefuseTheClose_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("missing folder") << u"missing folder"_s;
+        QTest::newRow("path is a folder") << u"folder"_s;
+        QTest::newRow("file-size limit") << u"size limit"_s;
+    }
+
+    void failedSavesKeepTheOldFileAndRefuseTheClose()
+    {
+        QFETCH(QString, fault);
+        // A saved deck of one card...
+        const QString good = path(u"good.mqd"_s);
+        writeAll(good, record("Old", "old", "old"));
+        load(good);
+        const QByteArray before = readAll(good);
+        // ...saved under a name where writing fails.
+        QString target = good;
+        if (fault == u"missing folder"_s)
+            target = path(u"nowhere/deck.mqd"_s);
+        else if (fault == u"folder"_s)
+            QVERIFY(QDir(dir->path()).mkdir(target = path(u"dir.mqd"_s)));
+        // Bigger than the file-size limit below; Save As commits it first.
+        editor->TFront->setPlainText(u"0123456789"_s.repeated(3000));
+
+        rlimit oldLimit{};
+        getrlimit(RLIMIT_FSIZE, &oldLimit);
+        if (fault == u"size limit"_s) {
+            rlimit small{1024, oldLimit.rlim_max};
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        }
+        const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &oldLimit); });
+
+        app->platform.answerSaveDialog(target);
+        app->platform.answerMessage(MsgResult::Ok);
+        QVERIFY(trigger(editor->MSaveAs));
+        nextBox();
+        const ShownBox error = nextBox();
+        QVERIFY2(error.prompt.startsWith(u"Could not save the deck to '%1'.\r\n"_s.arg(target)),
+                 qPrintable(error.prompt));
+        QVERIFY(error.prompt.size() > target.size() + 33);
+        QCOMPARE(error.title, u"File Error"_s);
+        QCOMPARE(error.buttons, MsgButtons::Ok);
+        QCOMPARE(error.icon, MsgIcon::Exclamation);
+        QCOMPARE(readAll(good), before);
+        QCOMPARE(app->deck.CurrentFile, std::optional<QString>(good));
+        QVERIFY(app->deck.Cards(1).front.size() > 20000);
+        // No temporary file is left beside the target.
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{u"good.mqd"_s});
+
+        // Closing with Yes tries to save to the deck's file; that failure refuses the close.
+        if (fault == u"size limit"_s) {
+            app->platform.answerMessage(MsgResult::Yes);
+            app->platform.answerMessage(MsgResult::Ok);
+            QVERIFY(!editor->close());
+            QCOMPARE(nextBox().prompt, u"Do you want to save changes to '%1'?"_s.arg(good));
+            QVERIFY(nextBox().prompt.startsWith(u"Could not save"_s));
+            QVERIFY(app->editor());
+            QCOMPARE(readAll(good), before);
+        }
+    }
+
+    void closePromptForAnUntitledDeck_data()
+    {
+        QTest::addColumn<MsgResult>("answer");
+        QTest::addColumn<QString>("dialogAnswer");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Yes, saved") << MsgResult::Yes << u"saved"_s << true;
+        QTest::newRow("Yes, dialog cancelled") << MsgResult::Yes << QString() << false;
+        QTest::newRow("No") << MsgResult::No << QString() << true;
+        QTest::newRow("Cancel") << MsgResult::Cancel << QString() << false;
+    }
+
+    void closePromptForAnUntitledDeck()
+    {
+        QFETCH(MsgResult, answer);
+        QFETCH(QString, dialogAnswer);
+        QFETCH(bool, closes);
+        newCard(*app, u"A"_s);
+        app->platform.clearShown();
+        app->platform.answerMessage(answer);
+        if (answer == MsgResult::Yes)
+            app->platform.answerSaveDialog(dialogAnswer.isEmpty() ? QString() : path(dialogAnswer));
+        QCOMPARE(editor->close(), closes);
+        const ShownBox box = nextBox();
+        QCOMPARE(box.prompt, u"Do you want to save changes to 'Untitled'?"_s);
+        QCOMPARE(box.title, u"Save Changes?"_s);
+        QCOMPARE(box.buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(box.icon, MsgIcon::None);
+        // The reader goes either way.
+        QVERIFY(!app->reader());
+        QCOMPARE(bool(app->editor()), !closes);
+        QCOMPARE(app->quitCount, closes ? 1 : 0);
+        QCOMPARE(QFile::exists(path(u"saved.mqd"_s)), !dialogAnswer.isEmpty());
+    }
+
+    void closePromptNamesTheDeckFile()
+    {
+        const QString file = path(u"deck.mqd"_s);
+        writeAll(file, record("A", "a", "b"));
+        load(file);
+        typeInto(editor->TBack, u"c"_s);
+        app->platform.answerMessage(MsgResult::Yes);
+        QVERIFY(trigger(editor->Mexit));
+        QCOMPARE(nextBox().prompt, u"Do you want to save changes to '%1'?"_s.arg(file));
+        QVERIFY(!app->editor());
+        QCOMPARE(readAll(file), record("A", "a", "bc"));
+    }
+
+    void closeAsksNothingWithoutCardsOrFile()
+    {
+        QVERIFY(editor->close());
+        QCOMPARE(app->quitCount, 1);
+    }
+
+    void closeAfterDeletingEveryCardStillAsks()
+    {
+        newCard(*app, u"A"_s);
+        clickListRow(editor->List, 0);
+        app->platform.answerMessage(MsgResult::Yes);
+        editor->BDel->click();
+        app->platform.clearShown();
+        app->platform.answerMessage(MsgResult::Cancel);
+        QVERIFY(!editor->close());
+        QCOMPARE(nextBox().prompt, u"Do you want to save changes to 'Untitled'?"_s);
+    }
+
+    void typicalUseWithRealFiles()
+    {
+        const QString file = path(u"capitals.mqd"_s);
+        // 2-3. Two cards with both sides typed.
+        app->platform.answerInput(u"France"_s);
+        click(editor->BNew);
+        typeInto(editor->TFront, u"Capital of France?"_s);
+        QTest::keyClick(editor->TFront, Qt::Key_Tab);
+        QTest::keyClicks(editor->TBack, u"Paris"_s);
+        app->platform.answerInput(u"Italy"_s);
+        click(editor->BNew);
+        typeInto(editor->TFront, u"Capital of Italy?"_s);
+        QTest::keyClick(editor->TFront, Qt::Key_Tab);
+        QTest::keyClicks(editor->TBack, u"Rome"_s);
+        // 4. Save: the dialog, ".mqd" appended, every field terminated.
+        app->platform.answerSaveDialog(path(u"capitals"_s));
+        QTest::keyClick(editor->TBack, Qt::Key_S, Qt::ControlModifier);
+        const QByteArray saved =
+            record("France", "Capital of France?", "Paris") + record("Italy", "Capital of Italy?", "Rome");
+        QCOMPARE(readAll(file), saved);
+        // 7. Load asks first, then shows the first card.
+        app->platform.answerMessage(MsgResult::Yes);
+        app->platform.answerOpenDialog(file);
+        QTest::keyClick(editor->TBack, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(listNames(editor->List), (QStringList{u"France"_s, u"Italy"_s}));
+        QCOMPARE(textOf(editor->TBack), u"Paris"_s);
+        // 8. Closing names the file; No ends without writing.
+        app->platform.answerMessage(MsgResult::No);
+        QTest::keyClick(editor->TBack, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(app->quitCount, 1);
+        QCOMPARE(readAll(file), saved);
+
+        QStringList titles;
+        for (const ShownBox &box : app->platform.shown())
+            titles.append(box.kind == ShownBox::Message ? box.title : QString::number(box.kind));
+        QCOMPARE(titles, (QStringList{u"1"_s, u"1"_s, u"2"_s, u"Load New Project"_s, u"3"_s,
+                                      u"Save Changes?"_s}));
+    }
+};
+
+QTEST_MAIN(TestDeckCommands)
+#include "tst_deckcommands.moc"
