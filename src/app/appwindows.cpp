@@ -42,6 +42,7 @@ CardReader *AppWindows::reader()
 {
     if (!m_reader) {
         m_reader = new CardReader(m_deck, m_platform, *this);
+        m_readerPlaced = false;
         connect(m_reader, &CardReader::closed, this, [this] {
             m_reader = nullptr;
             windowClosed();
@@ -66,15 +67,70 @@ void AppWindows::windowClosed()
         m_quit();
 }
 
+void AppWindows::Mnew_Click()
+{
+    editor()->Mnew_Click();
+}
+
+void AppWindows::MSave_Click()
+{
+    editor()->MSave_Click();
+}
+
+void AppWindows::MSaveAs_Click()
+{
+    editor()->MSaveAs_Click();
+}
+
+void AppWindows::Mload_Click()
+{
+    editor()->Mload_Click();
+}
+
+void AppWindows::Mexit_Click()
+{
+    if (!m_editor)
+        return;
+    m_editor->Mexit_Click();
+    keepAWindowVisible();
+}
+
 void AppWindows::showEditor()
 {
-    editor()->show();
+    CardCreate *window = editor();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void AppWindows::closeEditor()
 {
-    if (m_editor && !m_editor->isClosing())
-        m_editor->close();
+    if (!m_editor || m_editor->isClosing())
+        return;
+    m_editor->close();
+    keepAWindowVisible();
+}
+
+void AppWindows::keepAWindowVisible()
+{
+    // A close that began at the reader and was refused at the save question has closed the
+    // reader anyway: bring the editor back rather than run on with no window on screen.
+    const bool readerShown = m_reader && m_reader->isVisible() && !m_reader->isClosing();
+    if (m_editor && !m_editor->isClosing() && !m_editor->isVisible() && !readerShown)
+        showEditor();
+}
+
+void AppWindows::openReader()
+{
+    CardReader *window = reader();
+    if (!m_readerPlaced && m_editor) {
+        window->move(m_editor->pos() + QPoint(1, 1));
+        m_readerPlaced = true;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->StartReview();
 }
 
 void AppWindows::setReaderSaveItemsEnabled(bool enabled)

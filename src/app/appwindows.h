@@ -38,15 +38,22 @@ public:
     CardReader *existingReader() const;
 
     // EditorLink: the reader's way to the editor.
+    void Mnew_Click() override;
+    void MSave_Click() override;
+    void MSaveAs_Click() override;
+    void Mload_Click() override;
+    void Mexit_Click() override;
     void showEditor() override;
     void closeEditor() override;
 
     // ReaderLink: the editor's way to the reader.
     void setReaderSaveItemsEnabled(bool enabled) override;
+    void openReader() override;
     void closeReader() override;
 
 private:
     void windowClosed();
+    void keepAWindowVisible();
 
     DeckStore &m_deck;
     Platform &m_platform;
@@ -54,6 +61,8 @@ private:
     // Null once a window has accepted a close, even before Qt deletes it.
     QPointer<CardCreate> m_editor;
     QPointer<CardReader> m_reader;
+    // The reader opens where the editor stands, the first time it is shown.
+    bool m_readerPlaced = false;
 };
 
 } // namespace memoquill

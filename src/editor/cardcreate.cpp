@@ -163,6 +163,7 @@ void CardCreate::connectHandlers()
     connect(Mexit, &QAction::triggered, this, &CardCreate::Mexit_Click);
     connect(MJoke, &QAction::triggered, this, &CardCreate::MJoke_Click);
     connect(MAbout, &QAction::triggered, this, &CardCreate::MAbout_Click);
+    connect(MCRead, &QAction::triggered, this, &CardCreate::MCRead_Click);
 }
 
 bool CardCreate::eventFilter(QObject *watched, QEvent *event)
@@ -195,6 +196,14 @@ int CardCreate::selectedRow() const
 {
     const QList<QListWidgetItem *> selected = List->selectedItems();
     return selected.isEmpty() ? -1 : List->row(selected.first());
+}
+
+void CardCreate::MCRead_Click()
+{
+    // The reader shows the latest texts, also while a box still has the focus.
+    AutoUpdate();
+    hide();
+    m_reader.openReader();
 }
 
 void CardCreate::closeEvent(QCloseEvent *event)

@@ -111,6 +111,7 @@ private:
 
     void MAbout_Click();
     void MJoke_Click();
+    void MCRead_Click();
 
     // The close request: offers to save, may refuse the close, and closes the reader.
     void Form_QueryUnload(bool &Cancel);

@@ -11,6 +11,8 @@ public:
 
     // Enables or disables the reader's Save and Save As items together.
     virtual void setReaderSaveItemsEnabled(bool enabled) = 0;
+    // Shows the reader and starts a review in it.
+    virtual void openReader() = 0;
     // Closes the reader, if it is open and not already closing.
     virtual void closeReader() = 0;
 

@@ -43,6 +43,7 @@ CardReader::CardReader(DeckStore &deck, Platform &platform, EditorLink &editor, 
     setAttribute(Qt::WA_DeleteOnClose);
     buildDesign();
     buildMenus();
+    connectHandlers();
     new MenuKeyGuard(this, menuBar());
 }
 
@@ -92,10 +93,72 @@ void CardReader::buildMenus()
     MCCreate = addMenuItem(bar, "MCCreate", u"Card&Create"_s);
 }
 
+void CardReader::connectHandlers()
+{
+    connect(BNext, &QPushButton::clicked, this, &CardReader::BNext_Click);
+    connect(BFlip, &QPushButton::clicked, this, &CardReader::BFlip_Click);
+    connect(CSFirst, &QCheckBox::toggled, this, &CardReader::CSFirst_Click);
+    connect(CBack, &QCheckBox::toggled, this, &CardReader::CBack_Click);
+    connect(MCCreate, &QAction::triggered, this, &CardReader::MCCreate_Click);
+    connect(MNewr, &QAction::triggered, this, &CardReader::MNewr_Click);
+    connect(Msaver, &QAction::triggered, this, &CardReader::Msaver_Click);
+    connect(MSaverasr, &QAction::triggered, this, &CardReader::MSaverasr_Click);
+    connect(MLoader, &QAction::triggered, this, &CardReader::MLoader_Click);
+    connect(Mexitr, &QAction::triggered, this, &CardReader::Mexitr_Click);
+}
+
 void CardReader::closeEvent(QCloseEvent *event)
 {
+    if (m_closing) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    if (!m_closingForNew)
+        Form_QueryUnload();
     event->accept();
     Q_EMIT closed();
+}
+
+void CardReader::Form_QueryUnload()
+{
+    m_editor.closeEditor();
+}
+
+void CardReader::MCCreate_Click()
+{
+    m_editor.showEditor();
+    hide();
+}
+
+void CardReader::MNewr_Click()
+{
+    m_editor.Mnew_Click();
+    // Whatever was answered, the reader goes; the editor, which New has just brought up to
+    // date, stays open and no second save question is asked.
+    m_closingForNew = true;
+    close();
+    m_editor.showEditor();
+}
+
+void CardReader::Msaver_Click()
+{
+    m_editor.MSave_Click();
+}
+
+void CardReader::MSaverasr_Click()
+{
+    m_editor.MSaveAs_Click();
+}
+
+void CardReader::MLoader_Click()
+{
+    m_editor.Mload_Click();
+}
+
+void CardReader::Mexitr_Click()
+{
+    m_editor.Mexit_Click();
 }
 
 } // namespace memoquill

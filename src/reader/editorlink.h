@@ -2,11 +2,18 @@
 
 namespace memoquill {
 
-// How the reader reaches the editor window.
+// How the reader reaches the editor window: its deck commands, which the reader's File menu
+// runs, and showing and closing it.
 class EditorLink
 {
 public:
     virtual ~EditorLink() = default;
+
+    virtual void Mnew_Click() = 0;
+    virtual void MSave_Click() = 0;
+    virtual void MSaveAs_Click() = 0;
+    virtual void Mload_Click() = 0;
+    virtual void Mexit_Click() = 0;
 
     virtual void showEditor() = 0;
     // Asks the editor to close, if it is open and not already closing.

@@ -8,6 +8,8 @@
 
 namespace memoquill::test {
 
+using namespace Qt::StringLiterals;
+
 void prepareApplication()
 {
     QApplication::setQuitOnLastWindowClosed(false);
@@ -82,6 +84,17 @@ void newCard(TestApp &app, const QString &name)
 {
     app.platform.answerInput(name);
     app.editor()->BNew->click();
+}
+
+void fillDeck(TestApp &app, int count)
+{
+    app.deck.reset();
+    for (int i = 1; i <= count; ++i) {
+        const QString n = QString::number(i);
+        if (!app.deck.append({n, u"front "_s + n, u"back "_s + n}))
+            QTest::qFail("the deck is full", __FILE__, __LINE__);
+    }
+    app.editor()->MCRead->setEnabled(count > 0);
 }
 
 bool activate(QWidget *window)

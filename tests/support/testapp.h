@@ -64,6 +64,10 @@ int selectedRow(const QListWidget *list);
 // Creates a card through New Card as the user does, with the scripted input box.
 void newCard(TestApp &app, const QString &name);
 
+// Fills the deck with cards named 1..count, fronts "front i" and backs "back i", as a load
+// leaves them, and enables the reader's entry.
+void fillDeck(TestApp &app, int count);
+
 } // namespace memoquill::test
 
 // Use in cleanup(): every answer queued by the test was used and no box came unexpectedly.

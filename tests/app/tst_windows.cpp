@@ -1,0 +1,331 @@
+// Moving between the two windows, the reader's File menu, and ending the application from
+// either window with the save question asked once.
+#include "testapp.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+
+using namespace memoquill;
+using namespace memoquill::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray record(const QByteArray &name, const QByteArray &front, const QByteArray &back)
+{
+    QByteArray bytes;
+    for (const QByteArray &field : {name, front, back})
+        bytes += field + ")}]d8h0-0h8b)}]\r\n";
+    return bytes;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestApp> app;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    CardCreate *editor() { return app->editor(); }
+    CardReader *reader() { return app->reader(); }
+    QString shown() { return textOf(reader()->TCard); }
+
+    // Two unsaved cards, A and B, typed in the editor; B is shown.
+    void twoCards()
+    {
+        newCard(*app, u"A"_s);
+        typeInto(editor()->TFront, u"A front"_s);
+        app->platform.answerInput(u"B"_s);
+        click(editor()->BNew);
+        typeInto(editor()->TFront, u"B front"_s);
+        app->platform.clearShown();
+    }
+
+    void openReader()
+    {
+        QVERIFY(trigger(editor()->MCRead));
+        QVERIFY(reader() && reader()->isVisible());
+        QVERIFY(!editor()->isVisible());
+    }
+
+    QStringList shownTitles()
+    {
+        QStringList titles;
+        for (const ShownBox &box : app->platform.shown())
+            titles.append(box.kind == ShownBox::Message || box.kind == ShownBox::Input
+                              ? box.title
+                              : u"dialog"_s);
+        app->platform.clearShown();
+        return titles;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(); }
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        app = std::make_unique<TestApp>();
+    }
+    void cleanup()
+    {
+        VERIFY_SCRIPT_DONE(*app);
+        app.reset();
+    }
+
+    void editedTextsReachTheReaderWithoutAnotherClick()
+    {
+        twoCards();
+        // The focus is still in the box: no focus change has committed "B front".
+        QCOMPARE(app->deck.Cards(2).front, QString());
+        clickListRow(editor()->List, 1);
+        typeInto(editor()->TFront, u" more"_s);
+        openReader();
+        QCOMPARE(app->deck.Cards(2).front, u"B front more"_s);
+        QCOMPARE(shown(), u"A front"_s);
+        reader()->BNext->click();
+        QCOMPARE(shown(), u"B front more"_s);
+    }
+
+    void checkBoxesSurviveASwitchAndTheReviewRestarts()
+    {
+        twoCards();
+        openReader();
+        reader()->CBack->click();
+        reader()->BNext->click();
+        QVERIFY(trigger(reader()->MCCreate));
+        QVERIFY(editor()->isVisible());
+        QVERIFY(!reader()->isVisible());
+        QCOMPARE(editor()->LTitle->text(), u"B"_s);
+        openReader();
+        QVERIFY(reader()->CBack->isChecked());
+        QCOMPARE(app->deck.CardIndex, 1);
+        QCOMPARE(shown(), QString()); // card 1's back is empty
+    }
+
+    void newFromTheReaderAnsweredNo()
+    {
+        twoCards();
+        openReader();
+        reader()->CRand->click();
+        app->platform.answerMessage(MsgResult::No);
+        QVERIFY(trigger(reader()->MNewr));
+        QCOMPARE(shownTitles(), QStringList{u"New Project"_s});
+        QCOMPARE(app->deck.CardCount(), 2);
+        QVERIFY(!reader());
+        QVERIFY(editor()->isVisible());
+        QCOMPARE(listNames(editor()->List), (QStringList{u"A"_s, u"B"_s}));
+        QCOMPARE(app->quitCount, 0);
+
+        openReader();
+        QVERIFY(!reader()->CRand->isChecked());
+        QVERIFY(reader()->Msaver->isEnabled() == false);
+    }
+
+    void newFromTheReaderAnsweredYes()
+    {
+        twoCards();
+        openReader();
+        app->platform.answerMessage(MsgResult::Yes);
+        QVERIFY(trigger(reader()->MNewr));
+        QCOMPARE(shownTitles(), QStringList{u"New Project"_s});
+        QCOMPARE(app->deck.CardCount(), 0);
+        QVERIFY(!editor()->MCRead->isEnabled());
+        QVERIFY(!reader());
+        QVERIFY(editor()->isVisible());
+        QCOMPARE(editor()->List->count(), 0);
+    }
+
+    void loadFromTheReaderKeepsTheOldTextAndGoesOnFromCardOne()
+    {
+        const QString file = dir->filePath(u"other.mqd"_s);
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(record("X", "x front", "x back") + record("Y", "y front", "y back")
+                  + record("Z", "z front", "z back"));
+        out.close();
+
+        twoCards();
+        openReader();
+        app->platform.answerMessage(MsgResult::Yes);
+        app->platform.answerOpenDialog(file);
+        QVERIFY(trigger(reader()->MLoader));
+        QCOMPARE(shownTitles(), (QStringList{u"Load New Project"_s, u"dialog"_s}));
+        QVERIFY(reader()->isVisible());
+        QVERIFY(!editor()->isVisible());
+        QCOMPARE(shown(), u"A front"_s);
+        QCOMPARE(app->deck.CardIndex, 1);
+        reader()->BNext->click();
+        QCOMPARE(shown(), u"y front"_s);
+        QVERIFY(reader()->Msaver->isEnabled());
+    }
+
+    void saveFromTheReaderAsksForAFileFirst()
+    {
+        twoCards();
+        openReader();
+        app->platform.answerSaveDialog(dir->filePath(u"deck"_s));
+        QVERIFY(trigger(reader()->Msaver));
+        const ShownBox dialog = app->platform.takeShown();
+        QCOMPARE(dialog.kind, ShownBox::SaveDialog);
+        QCOMPARE(dialog.fileName, u"Untitled"_s);
+        QCOMPARE(readAll(dir->filePath(u"deck.mqd"_s)),
+                 record("A", "A front", "") + record("B", "B front", ""));
+        QVERIFY(reader()->isVisible());
+        // Save As from the reader always asks.
+        app->platform.answerSaveDialog(QString());
+        QVERIFY(trigger(reader()->MSaverasr));
+        QCOMPARE(app->platform.takeShown().kind, ShownBox::SaveDialog);
+    }
+
+    void exitFromTheReaderAsksOnceAndEnds_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("File > Exit") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void exitFromTheReaderAsksOnceAndEnds()
+    {
+        QFETCH(bool, closeBox);
+        twoCards();
+        openReader();
+        app->platform.answerMessage(MsgResult::No);
+        if (closeBox)
+            reader()->close();
+        else
+            QVERIFY(trigger(reader()->Mexitr));
+        QCOMPARE(shownTitles(), QStringList{u"Save Changes?"_s});
+        QVERIFY(!editor());
+        QVERIFY(!reader());
+        QCOMPARE(app->quitCount, 1);
+    }
+
+    void yesAtTheReadersCloseSavesAndEnds()
+    {
+        twoCards();
+        openReader();
+        app->platform.answerMessage(MsgResult::Yes);
+        app->platform.answerSaveDialog(dir->filePath(u"kept.mqd"_s));
+        reader()->close();
+        QCOMPARE(shownTitles(), (QStringList{u"Save Changes?"_s, u"dialog"_s}));
+        QCOMPARE(app->quitCount, 1);
+        QCOMPARE(readAll(dir->filePath(u"kept.mqd"_s)),
+                 record("A", "A front", "") + record("B", "B front", ""));
+    }
+
+    void cancelAtTheReadersCloseLeavesTheEditorShown_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("File > Exit") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void cancelAtTheReadersCloseLeavesTheEditorShown()
+    {
+        QFETCH(bool, closeBox);
+        twoCards();
+        openReader();
+        app->platform.answerMessage(MsgResult::Cancel);
+        if (closeBox)
+            reader()->close();
+        else
+            QVERIFY(trigger(reader()->Mexitr));
+        QCOMPARE(shownTitles(), QStringList{u"Save Changes?"_s});
+        QVERIFY(!reader());
+        QVERIFY(editor());
+        QVERIFY(editor()->isVisible());
+        QCOMPARE(app->deck.CardCount(), 2);
+        QCOMPARE(app->quitCount, 0);
+    }
+
+    void exitFromTheEditorClosesTheHiddenReaderToo()
+    {
+        twoCards();
+        openReader();
+        QVERIFY(trigger(reader()->MCCreate));
+        app->platform.answerMessage(MsgResult::No);
+        QVERIFY(trigger(editor()->Mexit));
+        QCOMPARE(shownTitles(), QStringList{u"Save Changes?"_s});
+        QVERIFY(!reader());
+        QCOMPARE(app->quitCount, 1);
+    }
+
+    void cancelInTheEditorStillClosesTheReader()
+    {
+        twoCards();
+        openReader();
+        QVERIFY(trigger(reader()->MCCreate));
+        reader()->CRand->click();
+        app->platform.answerMessage(MsgResult::Cancel);
+        QVERIFY(!editor()->close());
+        QVERIFY(!reader());
+        QVERIFY(editor()->isVisible());
+        app->platform.clearShown();
+        openReader();
+        QVERIFY(!reader()->CRand->isChecked());
+    }
+
+    void typicalUse()
+    {
+        const QString file = dir->filePath(u"capitals.mqd"_s);
+        // 1. Start.
+        QVERIFY(editor()->isVisible());
+        QVERIFY(!editor()->MCRead->isEnabled());
+        // 2-3. Two cards, typed front and back.
+        for (const auto &[name, front, back] :
+             {std::tuple{u"France"_s, u"Capital of France?"_s, u"Paris"_s},
+              std::tuple{u"Italy"_s, u"Capital of Italy?"_s, u"Rome"_s}}) {
+            app->platform.answerInput(name);
+            click(editor()->BNew);
+            typeInto(editor()->TFront, front);
+            QTest::keyClick(editor()->TFront, Qt::Key_Tab);
+            QTest::keyClicks(editor()->TBack, back);
+        }
+        // 4. Save.
+        app->platform.answerSaveDialog(dir->filePath(u"capitals"_s));
+        QVERIFY(trigger(editor()->MSave));
+        const QByteArray saved = record("France", "Capital of France?", "Paris")
+                                 + record("Italy", "Capital of Italy?", "Rome");
+        QCOMPARE(readAll(file), saved);
+        // 5. Card Reader, back first.
+        openReader();
+        reader()->CBack->click();
+        QCOMPARE(shown(), u"Paris"_s);
+        // 6. Next and Flip, then back to the editor.
+        reader()->BNext->click();
+        QCOMPARE(shown(), u"Rome"_s);
+        reader()->BFlip->click();
+        QCOMPARE(shown(), u"Capital of Italy?"_s);
+        QVERIFY(trigger(reader()->MCCreate));
+        // 7. Load the saved deck again.
+        app->platform.answerMessage(MsgResult::Yes);
+        app->platform.answerOpenDialog(file);
+        QVERIFY(trigger(editor()->Mload));
+        QCOMPARE(listNames(editor()->List), (QStringList{u"France"_s, u"Italy"_s}));
+        QCOMPARE(editor()->LTitle->text(), u"France"_s);
+        // 8. Closing names the file; Yes writes it back unchanged and ends.
+        app->platform.answerMessage(MsgResult::Yes);
+        QVERIFY(editor()->close());
+        const QList<ShownBox> boxes = app->platform.shown();
+        QCOMPARE(boxes.last().prompt, u"Do you want to save changes to '%1'?"_s.arg(file));
+        QCOMPARE(shownTitles(), (QStringList{u"New Card"_s, u"New Card"_s, u"dialog"_s,
+                                             u"Load New Project"_s, u"dialog"_s,
+                                             u"Save Changes?"_s}));
+        QCOMPARE(readAll(file), saved);
+        QCOMPARE(app->quitCount, 1);
+        QVERIFY(!reader());
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
