@@ -38,8 +38,34 @@ QString text(const QPlainTextEdit *box)
     return toCrLf(box->document()->toRawText());
 }
 
+namespace {
+
+// Qt breaks a long run without spaces character by character in time that grows with the
+// square of its length: a single 200,000-character line would freeze the window for seconds.
+// Beyond this length a line is wrapped anywhere, which is linear; shorter lines keep wrapping
+// at word boundaries.
+constexpr qsizetype LongLine = 10000;
+
+bool hasLongLine(const QString &text)
+{
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n')
+            lineStart = i + 1;
+        else if (i - lineStart >= LongLine)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void setText(QPlainTextEdit *box, const QString &text)
 {
+    box->setWordWrapMode(text.size() > LongLine && hasLongLine(text)
+                             ? QTextOption::WrapAnywhere
+                             : QTextOption::WrapAtWordBoundaryOrAnywhere);
     // CR LF, a lone CR and a lone LF all become one line break here.
     box->setPlainText(text);
 }

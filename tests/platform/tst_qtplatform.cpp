@@ -130,6 +130,20 @@ private Q_SLOTS:
         QCOMPARE(platform.selectedText(&box), std::optional<QString>(u"a\r\nb\r\nc"_s));
     }
 
+    void veryLongLinesWrapAnywhere()
+    {
+        // Word-boundary wrapping of a long run without spaces takes quadratic time in Qt.
+        QPlainTextEdit box;
+        textbox::setText(&box, u"short words\r\n"_s.repeated(2000));
+        QCOMPARE(box.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        const QString longLine = u"x"_s.repeated(200000) + u"\r\nend"_s;
+        textbox::setText(&box, longLine);
+        QCOMPARE(box.wordWrapMode(), QTextOption::WrapAnywhere);
+        QCOMPARE(textbox::text(&box), longLine);
+        textbox::setText(&box, u"back to normal"_s);
+        QCOMPARE(box.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+
     void readOnlyBoxStillSelectsAndTakesReplacement()
     {
         QPlainTextEdit box;

@@ -1,0 +1,146 @@
+// Huge and hostile deck files: each one loads, or is refused with its message, without a
+// crash and in bounded time. The times printed here are recorded in docs/reliability.md;
+// nothing is asserted about them.
+#include "testapp.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <random>
+#include <sys/resource.h>
+
+using namespace memoquill;
+using namespace memoquill::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr char Terminator[] = ")}]d8h0-0h8b)}]";
+
+QByteArray field(const QByteArray &text)
+{
+    return text + Terminator + "\r\n";
+}
+
+// Writes a file made of count pieces from make(i), streaming so the test stays small.
+template <typename Make>
+void writeFile(const QString &path, qint64 count, Make make)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (qint64 i = 0; i < count; ++i)
+        QVERIFY(file.write(make(i)) >= 0);
+}
+
+} // namespace
+
+class TestHostileFiles : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(); }
+
+    void hostileFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("cards"); // -1: refused as too many
+        const QString folder = dir.path();
+
+        // About 100 MB in 20,500 cards of some 4.9 KB each.
+        const QByteArray paragraph = QByteArray("Lorem ipsum dolor sit amet, consectetur. ").repeated(40);
+        writeFile(folder + u"/big.mqd"_s, 20500, [&](qint64 i) {
+            return field("Card " + QByteArray::number(i)) + field(paragraph + "\r\n" + paragraph)
+                   + field(paragraph);
+        });
+        QTest::newRow("100 MB in 20,500 cards") << u"big.mqd"_s << 20500;
+
+        // About 100 MB of tiny records: far more cards than a deck holds.
+        writeFile(folder + u"/many.mqd"_s, 1'700'000,
+                  [](qint64 i) { return field(QByteArray::number(i)) + field("f") + field("b"); });
+        QTest::newRow("100 MB of small records") << u"many.mqd"_s << -1;
+
+        writeFile(folder + u"/line.mqd"_s, 50, [](qint64) { return QByteArray(1 << 20, 'x'); });
+        QTest::newRow("one 50 MB line without terminator") << u"line.mqd"_s << 0;
+
+        writeFile(folder + u"/40000.mqd"_s, 40000,
+                  [](qint64 i) { return field("n" + QByteArray::number(i)) + field("") + field(""); });
+        QTest::newRow("40,000 records") << u"40000.mqd"_s << -1;
+
+        // Random bytes, with a terminator now and then so that fields do end.
+        std::mt19937 junk(7);
+        writeFile(folder + u"/junk.mqd"_s, 16384, [&](qint64) {
+            QByteArray block(1024, Qt::Uninitialized);
+            for (char &byte : block)
+                byte = char(junk());
+            if (junk() % 3 == 0)
+                block.insert(int(junk() % 1000), Terminator);
+            return block;
+        });
+        QTest::newRow("16 MB of binary junk") << u"junk.mqd"_s << -2;
+
+        writeFile(folder + u"/nul.mqd"_s, 1, [](qint64) {
+            return field(QByteArray("a\0b", 3)) + field(QByteArray(4, '\0'))
+                   + field(QByteArray("\0\r\n\0", 4));
+        });
+        QTest::newRow("NUL bytes") << u"nul.mqd"_s << 1;
+
+        writeFile(folder + u"/wide.mqd"_s, 1, [](qint64) {
+            return field("Wide") + field(QByteArray(5 << 20, 'w')) + field("");
+        });
+        QTest::newRow("one card with a 5 MB line") << u"wide.mqd"_s << 1;
+    }
+
+    void hostileFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, cards);
+        const QString path = dir.filePath(name);
+        TestApp app;
+        app.platform.answerOpenDialog(path);
+        if (cards == -1)
+            app.platform.answerMessage(MsgResult::Ok);
+
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(trigger(app.editor()->Mload));
+        // Shown and laid out, as the user would see it.
+        QCoreApplication::processEvents();
+        const qint64 elapsed = timer.elapsed();
+
+        CardCreate *editor = app.editor();
+        if (cards == -1) {
+            app.platform.takeShown();
+            QCOMPARE(app.platform.takeShown().prompt,
+                     u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(path));
+            QCOMPARE(app.deck.CardCount(), 0);
+        } else if (cards >= 0) {
+            QCOMPARE(app.deck.CardCount(), cards);
+        }
+        QVERIFY(app.deck.CardCount() <= DeckStore::MaxCards);
+        QCOMPARE(editor->List->count(), int(app.deck.CardCount()));
+        if (app.deck.CardCount() > 0) {
+            QCOMPARE(editor->LTitle->text(), app.deck.Cards(1).name);
+            QCOMPARE(textOf(editor->TFront), app.deck.Cards(1).front);
+        }
+        if (name == u"nul.mqd"_s) {
+            QCOMPARE(app.deck.Cards(1), (CardRecord{u"a\0b"_s.sliced(0, 3), QString(4, QChar()),
+                                                    QString(u"\0\r\n\0"_s.sliced(0, 4))}));
+        }
+        VERIFY_SCRIPT_DONE(app);
+
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        qInfo("%s: %lld MB, %d cards, %lld ms, peak RSS so far %ld MB", qPrintable(name),
+              QFileInfo(path).size() >> 20, int(app.deck.CardCount()), elapsed,
+              usage.ru_maxrss / 1024);
+    }
+};
+
+QTEST_MAIN(TestHostileFiles)
+#include "tst_hostilefiles.moc"
