@@ -3,6 +3,7 @@
 #include "windows1252.h"
 
 #include <QByteArrayMatcher>
+#include <QStringDecoder>
 
 namespace memoquill {
 
@@ -75,8 +76,24 @@ QString decodeWindows1252(const char *data, qsizetype size)
 
 QString decodeUtf8(const char *data, qsizetype size)
 {
-    QString text = QString::fromUtf8(data, size);
+    // Each field is decoded on its own. The file's mark is already skipped, so a U+FEFF that
+    // starts a field is text and must be kept (QString::fromUtf8 would drop it).
+    const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+    QStringDecoder decoder(QStringDecoder::Utf8, flags);
+    QString text = decoder.decode(QByteArrayView(data, size));
     return hasLoneLineBreak(text) ? withCrLfBreaks(text) : text;
+}
+
+// Drops the last n characters; a surrogate pair is one character and is never split.
+void chopCharacters(QString &text, qsizetype n)
+{
+    qsizetype end = text.size();
+    for (; n > 0 && end > 0; --n) {
+        --end;
+        if (end > 0 && text.at(end).isLowSurrogate() && text.at(end - 1).isHighSurrogate())
+            --end;
+    }
+    text.truncate(end);
 }
 
 } // namespace
@@ -109,7 +126,7 @@ DeckReadResult readDeck(QByteArrayView bytes)
         if (utf8) {
             // In UTF-8 the last 15 characters may be more than 15 bytes.
             pending[expected] = decodeUtf8(data + pos, lineEnd - pos);
-            pending[expected].chop(TerminatorLength);
+            chopCharacters(pending[expected], TerminatorLength);
         } else {
             pending[expected] = decodeWindows1252(data + pos, lineEnd - pos - TerminatorLength);
         }
@@ -188,9 +205,7 @@ bool writeWindows1252Field(ByteWriter &out, QStringView text)
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = text[i].unicode();
-        if (c >= 0x20 && c < 0x80) {
-            *p++ = char(c);
-        } else if (c == u'\r' || c == u'\n') {
+        if (c == u'\r' || c == u'\n') {
             *p++ = '\r';
             *p++ = '\n';
             if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
@@ -214,7 +229,8 @@ std::optional<QByteArray> writeWindows1252(std::span<const CardRecord> slots)
     qsizetype estimate = 0;
     for (const CardRecord &card : slots) {
         if (!card.name.isEmpty())
-            estimate += card.name.size() + card.front.size() + card.back.size() + 3 * 17;
+            estimate += card.name.size() + card.front.size() + card.back.size()
+                        + 3 * (TerminatorLength + CrLf.size());
     }
     ByteWriter out(estimate);
     for (const CardRecord &card : slots) {
