@@ -223,7 +223,7 @@ QString QtPlatform::writeFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        QString reason = file.errorString();
         file.cancelWriting();
         file.commit();
         return reason;

@@ -189,7 +189,7 @@ std::unique_ptr<FileDialog> ScriptedPlatform::createFileDialog(QWidget *)
     return std::make_unique<ScriptedFileDialog>(*this);
 }
 
-QString ScriptedPlatform::answerDialog(ShownBox box)
+QString ScriptedPlatform::answerDialog(const ShownBox &box)
 {
     const Answer *answer = take(box);
     return answer ? answer->text : QString();

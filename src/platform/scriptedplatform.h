@@ -69,7 +69,7 @@ public:
     void setBusy(bool busy) override;
 
     // Called by the scripted file dialog.
-    QString answerDialog(ShownBox box);
+    QString answerDialog(const ShownBox &box);
 
 private:
     struct Answer
