@@ -11,24 +11,6 @@ using namespace memoquill;
 using namespace memoquill::test;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QByteArray record(const QByteArray &name, const QByteArray &front, const QByteArray &back)
-{
-    QByteArray bytes;
-    for (const QByteArray &field : {name, front, back})
-        bytes += field + ")}]d8h0-0h8b)}]\r\n";
-    return bytes;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
-
 class TestWindows : public QObject
 {
     Q_OBJECT
@@ -150,8 +132,8 @@ private Q_SLOTS:
         const QString file = dir->filePath(u"other.mqd"_s);
         QFile out(file);
         QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(record("X", "x front", "x back") + record("Y", "y front", "y back")
-                  + record("Z", "z front", "z back"));
+        out.write(deckRecord("X", "x front", "x back") + deckRecord("Y", "y front", "y back")
+                  + deckRecord("Z", "z front", "z back"));
         out.close();
 
         twoCards();
@@ -179,7 +161,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.kind, ShownBox::SaveDialog);
         QCOMPARE(dialog.fileName, u"Untitled"_s);
         QCOMPARE(readAll(dir->filePath(u"deck.mqd"_s)),
-                 record("A", "A front", "") + record("B", "B front", ""));
+                 deckRecord("A", "A front", "") + deckRecord("B", "B front", ""));
         QVERIFY(reader()->isVisible());
         // Save As from the reader always asks.
         app->platform.answerSaveDialog(QString());
@@ -220,7 +202,7 @@ private Q_SLOTS:
         QCOMPARE(shownTitles(), (QStringList{u"Save Changes?"_s, u"dialog"_s}));
         QCOMPARE(app->quitCount, 1);
         QCOMPARE(readAll(dir->filePath(u"kept.mqd"_s)),
-                 record("A", "A front", "") + record("B", "B front", ""));
+                 deckRecord("A", "A front", "") + deckRecord("B", "B front", ""));
     }
 
     void cancelAtTheReadersCloseLeavesTheEditorShown_data()
@@ -294,8 +276,8 @@ private Q_SLOTS:
         // 4. Save.
         app->platform.answerSaveDialog(dir->filePath(u"capitals"_s));
         QVERIFY(trigger(editor()->MSave));
-        const QByteArray saved = record("France", "Capital of France?", "Paris")
-                                 + record("Italy", "Capital of Italy?", "Rome");
+        const QByteArray saved = deckRecord("France", "Capital of France?", "Paris")
+                                 + deckRecord("Italy", "Capital of Italy?", "Rome");
         QCOMPARE(readAll(file), saved);
         // 5. Card Reader, back first.
         openReader();

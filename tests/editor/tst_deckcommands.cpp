@@ -14,29 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr char Terminator[] = ")}]d8h0-0h8b)}]";
-
-QByteArray record(const QByteArray &name, const QByteArray &front, const QByteArray &back)
-{
-    QByteArray bytes;
-    for (const QByteArray &field : {name, front, back})
-        bytes += field + Terminator + "\r\n";
-    return bytes;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 const QString EmptyDeckText = u"There currently no cards.  Create a card first by clicking 'New Card'"_s;
 
 } // namespace
@@ -128,14 +105,14 @@ private Q_SLOTS:
         QCOMPARE(dialog.fileTypes, u"Memofile (.mqd)"_s);
         QCOMPARE(dialog.fileName, u"Untitled"_s);
         QCOMPARE(readAll(path(u"deck.mqd"_s)),
-                 record("A", "a front", "") + record("B", "", "b\r\nback"));
+                 deckRecord("A", "a front", "") + deckRecord("B", "", "b\r\nback"));
         QCOMPARE(app->deck.CurrentFile, std::optional<QString>(path(u"deck.mqd"_s)));
         QCOMPARE(app->deck.FilePath, path(u"deck.mqd"_s));
 
         // From now on Save writes there without asking.
         typeInto(editor->TFront, u"B front"_s);
         QVERIFY(trigger(editor->MSave));
-        QVERIFY(readAll(path(u"deck.mqd"_s)).endsWith(record("B", "B front", "b\r\nback")));
+        QVERIFY(readAll(path(u"deck.mqd"_s)).endsWith(deckRecord("B", "B front", "b\r\nback")));
     }
 
     void extensionIsAppendedUnlessExact_data()
@@ -266,7 +243,7 @@ private Q_SLOTS:
     void loadOfAnotherFileTypeIsRefused()
     {
         QFETCH(QString, name);
-        writeAll(path(name), record("X", "x", "y"));
+        QVERIFY(writeAll(path(name), deckRecord("X", "x", "y")));
         app->platform.answerOpenDialog(path(name));
         app->platform.answerMessage(MsgResult::Ok);
         QVERIFY(trigger(editor->Mload));
@@ -279,8 +256,8 @@ private Q_SLOTS:
     void completedLoadShowsTheFirstCard()
     {
         const QString file = path(u"deck.mqd"_s);
-        writeAll(file, record("One", "1 front", "1 back") + record("Two", "2f", "2b")
-                           + record("Three", "3f", "3b"));
+        QVERIFY(writeAll(file, deckRecord("One", "1 front", "1 back") + deckRecord("Two", "2f", "2b")
+                           + deckRecord("Three", "3f", "3b")));
         app->platform.answerOpenDialog(file);
         QVERIFY(trigger(editor->Mload));
         const ShownBox dialog = nextBox();
@@ -308,7 +285,7 @@ private Q_SLOTS:
     void loadingAFileWithoutCardsStaysEmpty()
     {
         const QString file = path(u"empty.mqd"_s);
-        writeAll(file, QByteArray());
+        QVERIFY(writeAll(file, QByteArray()));
         load(file);
         verifyEmptyState();
         QCOMPARE(app->deck.CurrentFile, std::optional<QString>(file));
@@ -319,7 +296,7 @@ private Q_SLOTS:
     {
         twoCards();
         const QString file = path(u"gone.mqd"_s);
-        writeAll(file, record("X", "", ""));
+        QVERIFY(writeAll(file, deckRecord("X", "", "")));
         app->platform.answerMessage(MsgResult::Yes);
         // The file disappears between the dialog and the read.
         app->platform.answerOpenDialog(file, [file] { QFile::remove(file); });
@@ -341,8 +318,8 @@ private Q_SLOTS:
         const QString file = path(u"huge.mqd"_s);
         QByteArray bytes;
         for (int i = 0; i <= DeckStore::MaxCards; ++i)
-            bytes += record(QByteArray::number(i), "", "");
-        writeAll(file, bytes);
+            bytes += deckRecord(QByteArray::number(i), "", "");
+        QVERIFY(writeAll(file, bytes));
         app->platform.answerOpenDialog(file);
         app->platform.answerMessage(MsgResult::Ok);
         QVERIFY(trigger(editor->Mload));
@@ -419,14 +396,14 @@ private Q_SLOTS:
     void closePromptNamesTheDeckFile()
     {
         const QString file = path(u"deck.mqd"_s);
-        writeAll(file, record("A", "a", "b"));
+        QVERIFY(writeAll(file, deckRecord("A", "a", "b")));
         load(file);
         typeInto(editor->TBack, u"c"_s);
         app->platform.answerMessage(MsgResult::Yes);
         QVERIFY(trigger(editor->Mexit));
         QCOMPARE(nextBox().prompt, u"Do you want to save changes to '%1'?"_s.arg(file));
         QVERIFY(!app->editor());
-        QCOMPARE(readAll(file), record("A", "a", "bc"));
+        QCOMPARE(readAll(file), deckRecord("A", "a", "bc"));
     }
 
     void closeAsksNothingWithoutCardsOrFile()
@@ -465,7 +442,7 @@ private Q_SLOTS:
         app->platform.answerSaveDialog(path(u"capitals"_s));
         QTest::keyClick(editor->TBack, Qt::Key_S, Qt::ControlModifier);
         const QByteArray saved =
-            record("France", "Capital of France?", "Paris") + record("Italy", "Capital of Italy?", "Rome");
+            deckRecord("France", "Capital of France?", "Paris") + deckRecord("Italy", "Capital of Italy?", "Rome");
         QCOMPARE(readAll(file), saved);
         // 7. Load asks first, then shows the first card.
         app->platform.answerMessage(MsgResult::Yes);

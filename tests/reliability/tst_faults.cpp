@@ -19,20 +19,10 @@ namespace {
 
 QByteArray deckBytes(const QByteArray &name)
 {
-    return name + ")}]d8h0-0h8b)}]\r\nfront)}]d8h0-0h8b)}]\r\nback)}]d8h0-0h8b)}]\r\n";
+    return deckRecord(name, "front", "back");
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Mounting needs root; without it the file-system rows are skipped.
 bool run(const QString &program, const QStringList &arguments)

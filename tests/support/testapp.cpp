@@ -5,6 +5,7 @@
 #include "textbox.h"
 
 #include <QApplication>
+#include <QFile>
 
 namespace memoquill::test {
 
@@ -84,6 +85,26 @@ void newCard(TestApp &app, const QString &name)
 {
     app.platform.answerInput(name);
     app.editor()->BNew->click();
+}
+
+QByteArray deckRecord(const QByteArray &name, const QByteArray &front, const QByteArray &back)
+{
+    QByteArray bytes;
+    for (const QByteArray &field : {name, front, back})
+        bytes += field + ")}]d8h0-0h8b)}]\r\n";
+    return bytes;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 void fillDeck(TestApp &app, int count)

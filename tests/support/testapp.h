@@ -64,6 +64,13 @@ int selectedRow(const QListWidget *list);
 // Creates a card through New Card as the user does, with the scripted input box.
 void newCard(TestApp &app, const QString &name);
 
+// The bytes of one deck file record: name, front and back, each terminated, CR LF ended.
+QByteArray deckRecord(const QByteArray &name, const QByteArray &front, const QByteArray &back);
+
+// A file's bytes, or "<missing>" when it cannot be read.
+QByteArray readAll(const QString &path);
+[[nodiscard]] bool writeAll(const QString &path, const QByteArray &bytes);
+
 // Fills the deck with cards named 1..count, fronts "front i" and backs "back i", as a load
 // leaves them, and enables the reader's entry.
 void fillDeck(TestApp &app, int count);
