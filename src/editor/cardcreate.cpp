@@ -192,6 +192,20 @@ bool CardCreate::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void CardCreate::setDeckItemsEnabled(bool enabled)
+{
+    MSave->setEnabled(enabled);
+    MSaveAs->setEnabled(enabled);
+    m_reader.setReaderSaveItemsEnabled(enabled);
+    MCRead->setEnabled(enabled);
+}
+
+void CardCreate::setTextBoxesReadOnly(bool readOnly)
+{
+    textbox::setReadOnly(TFront, readOnly);
+    textbox::setReadOnly(TBack, readOnly);
+}
+
 int CardCreate::selectedRow() const
 {
     const QList<QListWidgetItem *> selected = List->selectedItems();

@@ -117,6 +117,11 @@ private:
     void Form_QueryUnload(bool &Cancel);
     void showFileError(const QString &message);
 
+    // Save, Save As (in both windows) and Card Reader, which need a deck with cards; enabled
+    // in that order.
+    void setDeckItemsEnabled(bool enabled);
+    void setTextBoxesReadOnly(bool readOnly);
+
     // The selected list row, or -1 when no item is selected.
     int selectedRow() const;
     // Puts the focused control's selection on the clipboard, if a text box holds a selection.

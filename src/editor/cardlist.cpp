@@ -2,7 +2,6 @@
 // text boxes, Delete Card.
 #include "cardcreate.h"
 
-#include "readerlink.h"
 #include "textbox.h"
 
 #include <QLabel>
@@ -53,12 +52,8 @@ void CardCreate::BNew_Click()
     LTitle->setText(name);
     textbox::setText(TFront, QString());
     textbox::setText(TBack, QString());
-    textbox::setReadOnly(TFront, false);
-    textbox::setReadOnly(TBack, false);
-    MSave->setEnabled(true);
-    MSaveAs->setEnabled(true);
-    m_reader.setReaderSaveItemsEnabled(true);
-    MCRead->setEnabled(true);
+    setTextBoxesReadOnly(false);
+    setDeckItemsEnabled(true);
 }
 
 void CardCreate::List_Click()

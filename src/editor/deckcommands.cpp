@@ -121,14 +121,10 @@ void CardCreate::Mnew_Click()
     List->clear();
     LTitle->setText(QString());
     m_deck.CurrentFile = QString();
-    textbox::setReadOnly(TFront, true);
-    textbox::setReadOnly(TBack, true);
+    setTextBoxesReadOnly(true);
     textbox::setText(TFront, EmptyDeckText);
     textbox::setText(TBack, EmptyDeckText);
-    MSave->setEnabled(false);
-    MSaveAs->setEnabled(false);
-    m_reader.setReaderSaveItemsEnabled(false);
-    MCRead->setEnabled(false);
+    setDeckItemsEnabled(false);
 }
 
 void CardCreate::MSave_Click()
@@ -173,12 +169,8 @@ void CardCreate::Mload_Click()
         List->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
     }
     List_Click();
-    textbox::setReadOnly(TFront, false);
-    textbox::setReadOnly(TBack, false);
-    MSave->setEnabled(true);
-    MSaveAs->setEnabled(true);
-    m_reader.setReaderSaveItemsEnabled(true);
-    MCRead->setEnabled(true);
+    setTextBoxesReadOnly(false);
+    setDeckItemsEnabled(true);
 }
 
 void CardCreate::Mexit_Click()
