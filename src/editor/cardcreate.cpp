@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 namespace memoquill {
 
@@ -89,10 +90,24 @@ void CardCreate::buildDesign()
     BNew->setGeometry(twipsRect(120, 3120, 1455, 375));
 
     LTitle = makeLabel(client, "LTitle", QString(), twipsRect(2400, 120, 5775, 255));
-    LTitle->setAccessibleName(u"Card name"_s);
+    // Named by its text, so a screen reader reads the card's name, not a fixed word.
+    LTitle->setAccessibleDescription(u"The name of the card shown"_s);
     Label3 = makeLabel(client, "Label3", u"Card List"_s, twipsRect(120, 240, 615, 255));
     Label2 = makeLabel(client, "Label2", u"Back"_s, twipsRect(8520, 240, 375, 255));
     Label1 = makeLabel(client, "Label1", u"Front"_s, twipsRect(1680, 240, 375, 255));
+    // Ties each caption to its control for screen readers; the captions have no access key,
+    // so the buddies change no key.
+    Label3->setBuddy(List);
+    Label2->setBuddy(TBack);
+    Label1->setBuddy(TFront);
+
+    List->setAccessibleDescription(u"The cards of the deck; pick one to show and edit it"_s);
+    TFront->setAccessibleDescription(u"The front of the card shown"_s);
+    TBack->setAccessibleDescription(u"The back of the card shown"_s);
+    BNew->setAccessibleDescription(u"Adds a card, asking for its name"_s);
+    BDel->setAccessibleDescription(u"Deletes the card selected in the card list"_s);
+    TFront->verticalScrollBar()->setAccessibleName(u"Front text scroll bar"_s);
+    TBack->verticalScrollBar()->setAccessibleName(u"Back text scroll bar"_s);
 
     setTabOrder(BNew, BDel);
     setTabOrder(BDel, List);
@@ -105,9 +120,12 @@ void CardCreate::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(u"menuBar"_s);
+    bar->setAccessibleName(u"Menu bar"_s);
 
     MFile = bar->addMenu(u"&File"_s);
     MFile->setObjectName(u"MFile"_s);
+    // A drop-down menu is its own window, which screen readers announce by this name.
+    MFile->setAccessibleName(u"File"_s);
     Mnew = addMenuItem(MFile, "Mnew", u"Ne&w"_s, Qt::CTRL | Qt::Key_N);
     MSave = addMenuItem(MFile, "MSave", u"&Save"_s, Qt::CTRL | Qt::Key_S, false);
     MSaveAs = addMenuItem(MFile, "MSaveAs", u"Save As"_s, Qt::CTRL | Qt::Key_A, false);
@@ -119,6 +137,7 @@ void CardCreate::buildMenus()
 
     MEdit = bar->addMenu(u"&Edit"_s);
     MEdit->setObjectName(u"MEdit"_s);
+    MEdit->setAccessibleName(u"Edit"_s);
     MCut = addMenuItem(MEdit, "MCut", u"Cut"_s, Qt::CTRL | Qt::Key_X);
     MCopy = addMenuItem(MEdit, "MCopy", u"Copy"_s, Qt::CTRL | Qt::Key_C);
     MPaste = addMenuItem(MEdit, "MPaste", u"Paste"_s, Qt::CTRL | Qt::Key_V);

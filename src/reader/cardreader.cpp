@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace memoquill {
 
@@ -68,6 +69,14 @@ void CardReader::buildDesign()
     BFlip = make<QPushButton>(client, "BFlip", u"Flip"_s, twipsRect(120, 4080, 4095, 375));
     CRand = make<QCheckBox>(client, "CRand", u"Random"_s, twipsRect(2760, 4560, 1335, 375));
 
+    TCard->setAccessibleDescription(u"The side of the card shown"_s);
+    TCard->verticalScrollBar()->setAccessibleName(u"Card text scroll bar"_s);
+    BNext->setAccessibleDescription(u"Shows the next card"_s);
+    BFlip->setAccessibleDescription(u"Turns the card over"_s);
+    CRand->setAccessibleDescription(u"Picks the next card at random"_s);
+    CSFirst->setAccessibleDescription(u"Leaves the first card out of the review"_s);
+    CBack->setAccessibleDescription(u"Shows each card's back before its front"_s);
+
     setTabOrder(CRand, BFlip);
     setTabOrder(BFlip, BNext);
     setTabOrder(BNext, CSFirst);
@@ -80,9 +89,12 @@ void CardReader::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(u"menuBar"_s);
+    bar->setAccessibleName(u"Menu bar"_s);
 
     MFiler = bar->addMenu(u"&File"_s);
     MFiler->setObjectName(u"MFiler"_s);
+    // A drop-down menu is its own window, which screen readers announce by this name.
+    MFiler->setAccessibleName(u"File"_s);
     MNewr = addMenuItem(MFiler, "MNewr", u"New"_s, Qt::CTRL | Qt::Key_N);
     Msaver = addMenuItem(MFiler, "Msaver", u"Save"_s, Qt::CTRL | Qt::Key_S, false);
     MSaverasr = addMenuItem(MFiler, "MSaverasr", u"Save As"_s, Qt::CTRL | Qt::Key_A, false);

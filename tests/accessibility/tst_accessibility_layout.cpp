@@ -1,0 +1,159 @@
+// Both windows keep their layout when the desktop scales them up for people who need larger
+// text (ctest runs this at QT_SCALE_FACTOR=1 and 2): every caption fits its control, no two
+// controls paint over each other, and all controls and menu entries stay in their window.
+#include "testapp.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+using namespace memoquill;
+using namespace memoquill::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Where a control paints, in its own coordinates. Labels and check boxes are designed taller
+// than their text and touch their neighbours' frames; only their text and box are drawn.
+QRect paintedRect(const QWidget *control)
+{
+    const QStyle *style = control->style();
+    const QFontMetrics metrics = control->fontMetrics();
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        if (label->text().isEmpty())
+            return {};
+        return style->itemTextRect(metrics, label->contentsRect(), int(label->alignment()), true,
+                                   label->text());
+    }
+    if (const auto *check = qobject_cast<const QCheckBox *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(check);
+        option.text = check->text();
+        const QRect box = style->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
+        const QRect contents = style->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+        const QRect text = style->itemTextRect(metrics, contents,
+                                               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                                               true, check->text());
+        return box | text;
+    }
+    return control->rect();
+}
+
+QString describe(const QWidget *control)
+{
+    return control->objectName();
+}
+
+} // namespace
+
+class TestAccessibilityLayout : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestApp> app;
+
+    QMainWindow *window(const QString &which)
+    {
+        if (which == u"CardCreate"_s)
+            return app->editor();
+        fillDeck(*app, 1);
+        if (!trigger(app->editor()->MCRead))
+            return nullptr;
+        return app->reader();
+    }
+
+    static void windows_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::newRow("CardCreate") << u"CardCreate"_s;
+        QTest::newRow("CardReader") << u"CardReader"_s;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(); }
+    void init()
+    {
+        app = std::make_unique<TestApp>();
+        // A card name in the title label, so its text is measured too.
+        newCard(*app, u"Capital cities"_s);
+    }
+    void cleanup()
+    {
+        VERIFY_SCRIPT_DONE(*app);
+        app.reset();
+    }
+
+    void theRequestedScaleIsInEffect()
+    {
+        const double requested = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble();
+        QCOMPARE(app->editor()->devicePixelRatioF(), requested);
+    }
+
+    void captionsFitTheirControls_data() { windows_data(); }
+    void captionsFitTheirControls()
+    {
+        QFETCH(QString, which);
+        QMainWindow *shown = window(which);
+        QVERIFY(shown && shown->isVisible());
+        for (QWidget *control : shown->centralWidget()->findChildren<QWidget *>(
+                 Qt::FindDirectChildrenOnly)) {
+            if (!qobject_cast<QLabel *>(control) && !qobject_cast<QAbstractButton *>(control))
+                continue;
+            // Wide enough for the whole caption; the height is judged by what is painted, as
+            // a check box's hint also counts room for a focus frame that it draws elsewhere.
+            const int wanted = control->sizeHint().width();
+            QVERIFY2(wanted <= control->width(),
+                     qPrintable(u"%1 wants %2 pixels and has %3"_s.arg(describe(control))
+                                    .arg(wanted).arg(control->width())));
+            const QRect painted = paintedRect(control);
+            QVERIFY2(control->rect().contains(painted), qPrintable(describe(control)));
+        }
+    }
+
+    void controlsDoNotOverlap_data() { windows_data(); }
+    void controlsDoNotOverlap()
+    {
+        QFETCH(QString, which);
+        QMainWindow *shown = window(which);
+        QVERIFY(shown);
+        QWidget *client = shown->centralWidget();
+        QList<std::pair<QWidget *, QRect>> painted;
+        for (QWidget *control : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const QRect rect = paintedRect(control).translated(control->pos());
+            if (rect.isEmpty())
+                continue;
+            QVERIFY2(client->rect().contains(rect), qPrintable(describe(control)));
+            for (const auto &[other, otherRect] : std::as_const(painted)) {
+                QVERIFY2(!rect.intersects(otherRect),
+                         qPrintable(u"%1 overlaps %2"_s.arg(describe(control), describe(other))));
+            }
+            painted.append({control, rect});
+        }
+        QVERIFY(painted.size() >= 6);
+    }
+
+    void menuEntriesStayOnOneRow_data() { windows_data(); }
+    void menuEntriesStayOnOneRow()
+    {
+        QFETCH(QString, which);
+        QMainWindow *shown = window(which);
+        QVERIFY(shown);
+        QMenuBar *bar = shown->menuBar();
+        const QList<QAction *> entries = bar->actions();
+        QVERIFY(!entries.isEmpty());
+        const int row = bar->actionGeometry(entries.first()).y();
+        for (QAction *entry : entries) {
+            const QRect place = bar->actionGeometry(entry);
+            QVERIFY2(!place.isEmpty() && bar->rect().contains(place), qPrintable(entry->text()));
+            QCOMPARE(place.y(), row);
+        }
+        // The client area starts below the bar, at its designed size.
+        QCOMPARE(shown->centralWidget()->y(), bar->height());
+    }
+};
+
+QTEST_MAIN(TestAccessibilityLayout)
+#include "tst_accessibility_layout.moc"
