@@ -1,11 +1,14 @@
 #include "appwindows.h"
+#include "cardcreate.h"
 #include "deckstore.h"
 #include "look.h"
 #include "qtplatform.h"
+#include "startuptrace.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
@@ -29,6 +32,9 @@ int main(int argc, char *argv[])
     memoquill::DeckStore deck;
     memoquill::QtPlatform platform;
     memoquill::AppWindows windows(deck, platform, [] { QCoreApplication::quit(); });
+    std::optional<memoquill::FirstPaintTrace> trace;
+    if (qEnvironmentVariableIsSet("MEMOQUILL_TRACE_STARTUP"))
+        trace.emplace(windows.editor());
     windows.start();
     return QApplication::exec();
 }

@@ -54,16 +54,20 @@ bool CardCreate::SaveDeck(bool AskFileName)
         m_deck.FilePath = m_deck.CurrentFile.value_or(QString());
     }
 
-    const DeckWriteResult written = writeDeck(m_deck.slots());
     QString failure;
-    if (written.terminatorInsideLine) {
-        failure = u"The card '%1' contains the text )}]d8h0-0h8b)}] inside a line, which a deck "
-                  u"file cannot hold. Remove it and save again."_s.arg(*written.terminatorInsideLine);
-    } else {
+    {
+        // Encoding a large deck takes as long as writing it: both are the wait.
         const Platform::BusyScope busy(m_platform);
-        const QString reason = m_platform.writeFile(m_deck.FilePath, written.bytes);
-        if (!reason.isEmpty())
-            failure = u"Could not save the deck to '%1'.\r\n%2"_s.arg(m_deck.FilePath, reason);
+        const DeckWriteResult written = writeDeck(m_deck.slots());
+        if (written.terminatorInsideLine) {
+            failure = u"The card '%1' contains the text )}]d8h0-0h8b)}] inside a line, which a "
+                      u"deck file cannot hold. Remove it and save again."_s.arg(
+                          *written.terminatorInsideLine);
+        } else {
+            const QString reason = m_platform.writeFile(m_deck.FilePath, written.bytes);
+            if (!reason.isEmpty())
+                failure = u"Could not save the deck to '%1'.\r\n%2"_s.arg(m_deck.FilePath, reason);
+        }
     }
     if (failure.isEmpty())
         return true;
@@ -81,15 +85,18 @@ bool CardCreate::LoadDeck()
     if (!hasDeckExtension(m_deck.FilePath))
         return false;
 
-    const Platform::BusyScope busy(m_platform);
+    // Ended before any message: a box under a wait cursor looks as if it were still busy.
+    std::optional<Platform::BusyScope> busy(std::in_place, m_platform);
     FileReadResult file = m_platform.readFile(m_deck.FilePath);
     if (!file.error.isEmpty()) {
+        busy.reset();
         showFileError(u"Could not load the deck from '%1'.\r\n%2"_s.arg(m_deck.FilePath, file.error));
         return false;
     }
     DeckReadResult read = readDeck(file.bytes);
     file.bytes.clear();
     if (read.tooManyCards) {
+        busy.reset();
         showFileError(u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(
             m_deck.FilePath));
         return false;
@@ -154,6 +161,8 @@ void CardCreate::Mload_Click()
     if (!loaded)
         return;
 
+    // Filling the list and showing the first card are part of the wait for a large deck.
+    const Platform::BusyScope busy(m_platform);
     QStringList names;
     names.reserve(m_deck.CardCount());
     const qint16 count = m_deck.CardCount();

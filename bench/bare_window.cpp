@@ -1,0 +1,19 @@
+// The start-up floor: the bare window, started and traced as the app is.
+#include "barewindow.h"
+#include "startuptrace.h"
+
+#include <QApplication>
+
+#include <memory>
+#include <optional>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const std::unique_ptr<QMainWindow> window(memoquill::bench::makeBareWindow());
+    std::optional<memoquill::FirstPaintTrace> trace;
+    if (qEnvironmentVariableIsSet("MEMOQUILL_TRACE_STARTUP"))
+        trace.emplace(window.get());
+    window->show();
+    return QApplication::exec();
+}
