@@ -52,8 +52,12 @@ void readDeckFromFile(benchmark::State &state)
         state.PauseTiming();
         read = {};
         state.ResumeTiming();
-        FileReadResult file = platform.readFile(path);
-        read = readDeck(file.bytes);
+        DeckReader reader;
+        platform.readFile(path, [&reader](QByteArrayView piece) {
+            reader.feed(piece);
+            return true;
+        });
+        read = reader.finish();
         benchmark::DoNotOptimize(read.cards.data());
     }
     check(state, read.cards.size() == state.range(0),

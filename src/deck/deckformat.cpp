@@ -2,8 +2,18 @@
 
 #include "windows1252.h"
 
-#include <QByteArrayMatcher>
 #include <QStringDecoder>
+
+#include <array>
+#include <bit>
+#include <cstring>
+#include <limits>
+#include <tuple>
+#include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace memoquill {
 
@@ -15,21 +25,104 @@ static_assert(TerminatorBytes.size() == TerminatorLength);
 constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr QByteArrayView CrLf = "\r\n";
 
-constexpr bool isLineBreak(char16_t c)
+// Texts are scanned with memchr, which runs at memory speed; the bytes it looks for (line
+// breaks, and ')' which starts the terminator) are rare in card texts.
+const char *find(const char *from, const char *end, char byte)
 {
-    return c == u'\r' || c == u'\n';
+    return static_cast<const char *>(std::memchr(from, byte, std::size_t(end - from)));
+}
+
+// True when some CR or LF in the bytes is not half of a CR LF.
+bool hasLoneLineBreak(const char *data, qsizetype size)
+{
+    const char *const end = data + size;
+    for (const char *p = data; (p = find(p, end, '\n')); ++p) {
+        if (p == data || p[-1] != '\r')
+            return true;
+    }
+    for (const char *p = data; (p = find(p, end, '\r')); ++p) {
+        if (p + 1 == end || p[1] != '\n')
+            return true;
+    }
+    return false;
+}
+
+// The first terminator starting at or after from, or -1.
+qsizetype findTerminator(const char *data, qsizetype size, qsizetype from)
+{
+    if (size - from < TerminatorLength)
+        return -1;
+    const char *const lastStart = data + size - TerminatorLength;
+    for (const char *p = data + from; (p = find(p, lastStart + 1, ')')); ++p) {
+        if (std::memcmp(p, TerminatorBytes.data(), TerminatorLength) == 0)
+            return p - data;
+    }
+    return -1;
+}
+
+qsizetype findLineBreak(const char *data, qsizetype from, qsizetype size)
+{
+    while (from < size && data[from] != '\r' && data[from] != '\n')
+        ++from;
+    return from;
+}
+
+// A terminator on any line but a text's last would end the field early when read back. Works
+// on a field's encoded bytes: the terminator and the line breaks are ASCII in both encodings.
+bool hasTerminatorInsideLine(const char *data, qsizetype size)
+{
+    const qsizetype found = findTerminator(data, size, 0);
+    if (found < 0)
+        return false;
+    const char *const end = data + size;
+    const char *const after = data + found + TerminatorLength;
+    return find(after, end, '\r') || find(after, end, '\n');
+}
+
+// What a field's bytes hold that needs more than a plain Latin-1 conversion.
+struct ByteClasses
+{
+    // A byte of 0x80-0x9F, where Windows-1252 differs from Latin-1.
+    bool highControl = false;
+    bool lineBreak = false;
+};
+
+// One pass, eight bytes at a time.
+ByteClasses classify(const char *data, qsizetype size)
+{
+    constexpr quint64 Ones = 0x0101010101010101ULL;
+    constexpr quint64 TopBits = 0x8080808080808080ULL;
+    // Non-zero when some byte of the word is zero.
+    const auto hasZeroByte = [](quint64 word) { return (word - Ones) & ~word & TopBits; };
+    quint64 highControl = 0;
+    quint64 lineBreak = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, sizeof word);
+        // Top bit set, the next two clear.
+        highControl |= word & ~(word << 1) & ~(word << 2) & TopBits;
+        lineBreak |= hasZeroByte(word ^ (Ones * '\r')) | hasZeroByte(word ^ (Ones * '\n'));
+    }
+    ByteClasses classes{highControl != 0, lineBreak != 0};
+    for (; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(data[i]);
+        classes.highControl |= (byte & 0xE0) == 0x80;
+        classes.lineBreak |= byte == '\r' || byte == '\n';
+    }
+    return classes;
 }
 
 // Turns every lone CR and lone LF into CR LF, the only line break texts hold in memory.
-QString withCrLfBreaks(const QString &text)
+QString withCrLfBreaks(QStringView text)
 {
     QString out;
     out.reserve(text.size() + text.size() / 8 + 2);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+        const QChar c = text[i];
         if (c == u'\r' || c == u'\n') {
             out.append(u"\r\n");
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
         } else {
             out.append(c);
@@ -38,40 +131,35 @@ QString withCrLfBreaks(const QString &text)
     return out;
 }
 
-bool hasLoneLineBreak(QStringView text)
+constexpr std::array<char16_t, 256> decodeTable()
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n')
-            return true;
-        if (text[i] == u'\r') {
-            if (i + 1 == text.size() || text[i + 1] != u'\n')
-                return true;
-            ++i;
-        }
-    }
-    return false;
+    std::array<char16_t, 256> table{};
+    for (std::size_t byte = 0; byte != table.size(); ++byte)
+        table[byte] = windows1252::decode(static_cast<unsigned char>(byte));
+    return table;
 }
 
-// Windows-1252 is Latin-1 but for 0x80-0x9F: convert as Latin-1 (fast), then mend that block.
+constexpr std::array<char16_t, 256> DecodeTable = decodeTable();
+
+// Windows-1252 is Latin-1 but for 0x80-0x9F. Without those bytes, Qt's Latin-1 conversion,
+// which uses vector instructions, does it; with them, one pass through the table.
 QString decodeWindows1252(const char *data, qsizetype size)
 {
-    QString text = QString::fromLatin1(data, size);
-    char16_t *chars = reinterpret_cast<char16_t *>(text.data());
-    bool loneBreak = false;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = chars[i];
-        if ((c & 0xFFE0) == 0x80) {
-            chars[i] = windows1252::HighControlBlock[c - 0x80];
-        } else if (c == u'\r') {
-            if (i + 1 < size && chars[i + 1] == u'\n')
-                ++i;
-            else
-                loneBreak = true;
-        } else if (c == u'\n') {
-            loneBreak = true;
-        }
+    const ByteClasses classes = classify(data, size);
+    QString text;
+    if (classes.highControl) {
+        text = QString(size, Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        const auto *in = reinterpret_cast<const unsigned char *>(data);
+        for (qsizetype i = 0; i < size; ++i)
+            out[i] = DecodeTable[in[i]];
+    } else {
+        text = QString::fromLatin1(data, size);
     }
-    return loneBreak ? withCrLfBreaks(text) : text;
+    // Two returns, not ?:, which would copy the string (an atomic reference count) per field.
+    if (classes.lineBreak && hasLoneLineBreak(data, size))
+        return withCrLfBreaks(text);
+    return text;
 }
 
 QString decodeUtf8(const char *data, qsizetype size)
@@ -81,7 +169,9 @@ QString decodeUtf8(const char *data, qsizetype size)
     const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
     QStringDecoder decoder(QStringDecoder::Utf8, flags);
     QString text = decoder.decode(QByteArrayView(data, size));
-    return hasLoneLineBreak(text) ? withCrLfBreaks(text) : text;
+    if (hasLoneLineBreak(data, size))
+        return withCrLfBreaks(text);
+    return text;
 }
 
 // Drops the last n characters; a surrogate pair is one character and is never split.
@@ -98,86 +188,151 @@ void chopCharacters(QString &text, qsizetype n)
 
 } // namespace
 
-DeckReadResult readDeck(QByteArrayView bytes)
+qsizetype DeckReader::startEncoding(QByteArrayView start)
 {
-    DeckReadResult result;
-    const bool utf8 = bytes.startsWith(Utf8ByteOrderMark);
-    if (utf8)
-        bytes = bytes.sliced(Utf8ByteOrderMark.size());
-    const char *data = bytes.data();
-    const qsizetype size = bytes.size();
-    const QByteArrayMatcher terminator(TerminatorBytes.data(), TerminatorBytes.size());
+    const bool utf8 = start.startsWith(Utf8ByteOrderMark);
+    m_encoding = utf8 ? Encoding::Utf8 : Encoding::Windows1252;
+    return utf8 ? Utf8ByteOrderMark.size() : 0;
+}
 
+void DeckReader::feed(QByteArrayView bytes)
+{
+    if (m_tooManyCards || bytes.isEmpty())
+        return;
+    if (m_encoding == Encoding::Unknown) {
+        if (m_pending.size() + bytes.size() < Utf8ByteOrderMark.size()) {
+            m_pending.append(bytes);
+            return;
+        }
+        if (!m_pending.isEmpty()) {
+            // Only while the first three bytes of the file have come in tiny pieces.
+            m_pending.append(bytes);
+            m_pending.remove(0, startEncoding(m_pending));
+            parsePending(false);
+            return;
+        }
+        bytes = bytes.sliced(startEncoding(bytes));
+    }
+
+    // A field begun in an earlier piece is finished with this piece's lines one at a time, so
+    // that only they are copied; once a field ends where a line does, reading goes on from the
+    // piece itself.
+    while (!m_pending.isEmpty() && !bytes.isEmpty() && !m_tooManyCards) {
+        qsizetype lineEnd = findLineBreak(bytes.data(), 0, bytes.size());
+        if (lineEnd == bytes.size() || (bytes[lineEnd] == '\r' && lineEnd + 1 == bytes.size())) {
+            m_pending.append(bytes);
+            parsePending(false);
+            return;
+        }
+        lineEnd += (bytes[lineEnd] == '\r' && bytes[lineEnd + 1] == '\n') ? 2 : 1;
+        m_pending.append(bytes.first(lineEnd));
+        bytes = bytes.sliced(lineEnd);
+        parsePending(false);
+    }
+    if (bytes.isEmpty() || m_tooManyCards)
+        return;
+
+    const qsizetype used = parse(bytes.data(), bytes.size(), false);
+    m_pending = bytes.sliced(used).toByteArray();
+    m_searchFrom -= used;
+}
+
+void DeckReader::parsePending(bool atEnd)
+{
+    const qsizetype used = parse(m_pending.constData(), m_pending.size(), atEnd);
+    m_pending.remove(0, used);
+    m_searchFrom -= used;
+}
+
+DeckReadResult DeckReader::finish()
+{
+    if (!m_tooManyCards) {
+        if (m_encoding == Encoding::Unknown)
+            m_pending.remove(0, startEncoding(m_pending));
+        parsePending(true);
+    }
+    if (m_tooManyCards)
+        return {{}, true};
+    return {std::move(m_cards), false};
+}
+
+qsizetype DeckReader::parse(const char *data, qsizetype size, bool atEnd)
+{
     enum Field { Name, Front, Back };
-    int expected = Name;
-    QString pending[3];
 
     // Each field is the run of lines from pos up to and including the first line that holds
     // the terminator anywhere; that last line loses its final 15 characters, whatever they are.
     qsizetype pos = 0;
     while (pos < size) {
-        const qsizetype found = terminator.indexIn(data, size, pos);
-        if (found < 0)
-            break; // the remaining lines never finish a field: dropped
-        qsizetype lineEnd = found + TerminatorLength;
-        while (lineEnd < size && !isLineBreak(char16_t(data[lineEnd])))
-            ++lineEnd;
-
-        if (utf8) {
-            // In UTF-8 the last 15 characters may be more than 15 bytes.
-            pending[expected] = decodeUtf8(data + pos, lineEnd - pos);
-            chopCharacters(pending[expected], TerminatorLength);
-        } else {
-            pending[expected] = decodeWindows1252(data + pos, lineEnd - pos - TerminatorLength);
+        const qsizetype found = findTerminator(data, size, std::max(pos, m_searchFrom));
+        if (found < 0) {
+            // The lines from pos on do not finish a field yet; at the end they never will.
+            m_searchFrom = std::max(pos, size - (TerminatorLength - 1));
+            return atEnd ? size : pos;
+        }
+        const qsizetype lineEnd = findLineBreak(data, found + TerminatorLength, size);
+        // The line, or the CR LF ending it, may go on in the next piece.
+        if (!atEnd && (lineEnd == size || (data[lineEnd] == '\r' && lineEnd + 1 == size))) {
+            m_searchFrom = found;
+            return pos;
         }
 
-        if (expected == Back) {
-            if (!pending[Name].isEmpty()) {
-                if (result.cards.size() == DeckStore::MaxCards)
-                    return DeckReadResult{{}, true};
-                result.cards.append(CardRecord{std::move(pending[Name]), std::move(pending[Front]),
-                                               std::move(pending[Back])});
-            }
-            expected = Name;
+        QString &text = m_fields[m_expected];
+        if (m_encoding == Encoding::Utf8) {
+            // In UTF-8 the last 15 characters may be more than 15 bytes.
+            text = decodeUtf8(data + pos, lineEnd - pos);
+            chopCharacters(text, TerminatorLength);
         } else {
-            ++expected;
+            text = decodeWindows1252(data + pos, lineEnd - pos - TerminatorLength);
+        }
+
+        if (m_expected == Back) {
+            if (!m_fields[Name].isEmpty()) {
+                if (m_cards.size() == DeckStore::MaxCards) {
+                    m_tooManyCards = true;
+                    m_cards.clear();
+                    return size;
+                }
+                m_cards.append(CardRecord{std::move(m_fields[Name]), std::move(m_fields[Front]),
+                                          std::move(m_fields[Back])});
+            }
+            m_expected = Name;
+        } else {
+            ++m_expected;
         }
 
         pos = lineEnd;
         if (pos < size)
             pos += (data[pos] == '\r' && pos + 1 < size && data[pos + 1] == '\n') ? 2 : 1;
+        m_searchFrom = pos;
     }
-    return result;
+    return pos;
+}
+
+DeckReadResult readDeck(QByteArrayView bytes)
+{
+    DeckReader reader;
+    reader.feed(bytes);
+    return reader.finish();
 }
 
 namespace {
 
-// A terminator on any line but a text's last would end the field early when read back.
-bool hasTerminatorInsideLine(QStringView text)
-{
-    const qsizetype found = text.indexOf(FieldTerminator);
-    if (found < 0)
-        return false;
-    for (qsizetype i = found + TerminatorLength; i < text.size(); ++i) {
-        if (isLineBreak(text[i].unicode()))
-            return true;
-    }
-    return false;
-}
-
 class ByteWriter
 {
 public:
-    explicit ByteWriter(qsizetype estimate)
-        : m_bytes(estimate, Qt::Uninitialized)
-        , m_pos(m_bytes.data())
+    // Writes into buffer, reusing its memory, with room for estimate bytes to begin with.
+    ByteWriter(QByteArray &&buffer, qsizetype estimate)
+        : m_bytes(std::move(buffer))
     {
+        m_bytes.resize(estimate);
+        m_pos = m_bytes.data();
     }
 
     // Makes room for n more bytes.
     char *room(qsizetype n)
     {
-        const qsizetype used = m_pos - m_bytes.constData();
+        const qsizetype used = size();
         if (m_bytes.size() - used < n) {
             m_bytes.resize(std::max(m_bytes.size() * 2, used + n));
             m_pos = m_bytes.data() + used;
@@ -185,23 +340,36 @@ public:
         return m_pos;
     }
     void advanceTo(char *p) { m_pos = p; }
+    qsizetype size() const { return m_pos - m_bytes.constData(); }
 
     QByteArray take()
     {
-        m_bytes.truncate(m_pos - m_bytes.constData());
+        m_bytes.truncate(size());
         return std::move(m_bytes);
     }
 
 private:
     QByteArray m_bytes;
-    char *m_pos;
+    char *m_pos = nullptr;
 };
 
-// Writes one field as Windows-1252; false when a character has no byte there.
-bool writeWindows1252Field(ByteWriter &out, QStringView text)
+enum class Written { Yes, Unrepresentable, TerminatorInsideLine };
+
+// Ends a field: the terminator and CR LF after its bytes, which must not hold the terminator
+// on any line but their last.
+Written endField(ByteWriter &out, char *fieldStart, char *p, bool mayHoldTerminator = true)
 {
-    // Worst case: every lone line break doubles.
-    char *p = out.room(text.size() * 2 + TerminatorLength + 2);
+    if (mayHoldTerminator && hasTerminatorInsideLine(fieldStart, p - fieldStart))
+        return Written::TerminatorInsideLine;
+    p = std::copy(TerminatorBytes.begin(), TerminatorBytes.end(), p);
+    p = std::copy(CrLf.begin(), CrLf.end(), p);
+    out.advanceTo(p);
+    return Written::Yes;
+}
+
+// One character at a time, for texts with characters outside Latin-1 or lone line breaks.
+char *writeWindows1252Slowly(QStringView text, char *p, bool &representable)
+{
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = text[i].unicode();
@@ -215,77 +383,216 @@ bool writeWindows1252Field(ByteWriter &out, QStringView text)
         } else if (const auto byte = windows1252::encode(c)) {
             *p++ = char(*byte);
         } else {
-            return false;
+            representable = false;
+            return p;
         }
     }
-    p = std::copy(TerminatorBytes.begin(), TerminatorBytes.end(), p);
-    p = std::copy(CrLf.begin(), CrLf.end(), p);
-    out.advanceTo(p);
-    return true;
+    return p;
 }
 
-std::optional<QByteArray> writeWindows1252(std::span<const CardRecord> slots)
+// A field encoded as Windows-1252 by narrowing, and what it turned out to hold.
+struct Narrowed
 {
-    qsizetype estimate = 0;
-    for (const CardRecord &card : slots) {
-        if (!card.name.isEmpty())
-            estimate += card.name.size() + card.front.size() + card.back.size()
-                        + 3 * (TerminatorLength + CrLf.size());
-    }
-    ByteWriter out(estimate);
-    for (const CardRecord &card : slots) {
-        if (card.name.isEmpty())
-            continue;
-        if (!writeWindows1252Field(out, card.name) || !writeWindows1252Field(out, card.front)
-            || !writeWindows1252Field(out, card.back))
-            return std::nullopt;
-    }
-    QByteArray bytes = out.take();
-    // Such a file would be read back as UTF-8.
-    if (bytes.startsWith(Utf8ByteOrderMark))
-        return std::nullopt;
-    return bytes;
-}
+    char *end;
+    // A character Windows-1252 cannot represent.
+    bool unrepresentable = false;
+    // U+0080-U+009F, where Windows-1252 differs from Latin-1: narrowing does not apply.
+    bool highControl = false;
+    // A CR or LF that is not half of a CR LF.
+    bool loneLineBreak = false;
+    // ')', with which the terminator starts.
+    bool parenthesis = false;
+};
 
-QByteArray writeUtf8(std::span<const CardRecord> slots)
+// Encodes text as Windows-1252 one byte per UTF-16 unit, which is right for all of it but
+// U+0080-U+009F and lone line breaks (both reported). Most characters are Latin-1 and
+// narrow unchanged, sixteen at a time where the processor has SSE2 (every x86-64 does); the
+// few above U+00FF that Windows-1252 has (the euro sign, curly quotes...) are mended one by one.
+Narrowed narrow(QStringView text, char *out)
 {
-    QByteArray bytes(Utf8ByteOrderMark.data(), Utf8ByteOrderMark.size());
-    const auto field = [&bytes](const QString &text) {
-        bytes += (hasLoneLineBreak(text) ? withCrLfBreaks(text) : text).toUtf8();
-        bytes += TerminatorBytes;
-        bytes += CrLf;
+    const char16_t *in = text.utf16();
+    const qsizetype size = text.size();
+    Narrowed found{out + size};
+    const auto mend = [&](qsizetype at) {
+        const auto byte = windows1252::encode(in[at]);
+        found.unrepresentable |= !byte;
+        out[at] = char(byte.value_or('?'));
     };
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const auto all = [](char16_t unit) { return _mm_set1_epi16(short(unit)); };
+    const __m128i zero = _mm_setzero_si128();
+    // One bit per unit of the sixteen at i, from the two halves' comparison results.
+    const auto bits = [](__m128i low, __m128i high) {
+        return unsigned(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
+    };
+    __m128i control = zero;
+    __m128i parenthesis = zero;
+    // A CR ended the sixteen before: its LF must start these.
+    bool carriageReturnBefore = false;
+    for (; i + 16 <= size; i += 16) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i + 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_packus_epi16(low, high));
+        const __m128i fitsLow = _mm_cmpeq_epi16(_mm_and_si128(low, all(0xFF00)), zero);
+        const __m128i fitsHigh = _mm_cmpeq_epi16(_mm_and_si128(high, all(0xFF00)), zero);
+        for (unsigned beyond = ~bits(fitsLow, fitsHigh) & 0xFFFF; beyond; beyond &= beyond - 1)
+            mend(i + std::countr_zero(beyond));
+        const unsigned carriageReturns =
+            bits(_mm_cmpeq_epi16(low, all(u'\r')), _mm_cmpeq_epi16(high, all(u'\r')));
+        const unsigned lineFeeds =
+            bits(_mm_cmpeq_epi16(low, all(u'\n')), _mm_cmpeq_epi16(high, all(u'\n')));
+        if (carriageReturns | lineFeeds | unsigned(carriageReturnBefore)) {
+            // Each CR needs an LF right after it, each LF a CR right before it.
+            const unsigned pairedLineFeeds = (carriageReturns << 1) | unsigned(carriageReturnBefore);
+            found.loneLineBreak |= (carriageReturns & 0x7FFF & ~(lineFeeds >> 1)) != 0
+                                   || (lineFeeds & ~pairedLineFeeds) != 0
+                                   || (carriageReturnBefore && !(lineFeeds & 1));
+            carriageReturnBefore = carriageReturns & 0x8000;
+        }
+        control = _mm_or_si128(
+            control, _mm_or_si128(_mm_cmpeq_epi16(_mm_and_si128(low, all(0xFFE0)), all(0x80)),
+                                  _mm_cmpeq_epi16(_mm_and_si128(high, all(0xFFE0)), all(0x80))));
+        parenthesis = _mm_or_si128(parenthesis, _mm_or_si128(_mm_cmpeq_epi16(low, all(u')')),
+                                                             _mm_cmpeq_epi16(high, all(u')'))));
+    }
+    found.highControl = _mm_movemask_epi8(control);
+    found.parenthesis = _mm_movemask_epi8(parenthesis);
+    if (carriageReturnBefore && (i == size || in[i] != u'\n'))
+        found.loneLineBreak = true;
+#endif
+    for (; i < size; ++i) {
+        const char16_t unit = in[i];
+        found.highControl |= (unit & 0xFFE0) == 0x80;
+        found.loneLineBreak |= (unit == u'\r' && (i + 1 == size || in[i + 1] != u'\n'))
+                               || (unit == u'\n' && (i == 0 || in[i - 1] != u'\r'));
+        found.parenthesis |= unit == u')';
+        if (unit > 0xFF)
+            mend(i);
+        else
+            out[i] = char(unit);
+    }
+    return found;
+}
+
+Written writeWindows1252Field(ByteWriter &out, QStringView text)
+{
+    // Worst case: every lone line break doubles.
+    char *const start = out.room(text.size() * 2 + TerminatorLength + CrLf.size());
+    const Narrowed narrowed = narrow(text, start);
+    char *p = narrowed.end;
+    bool representable = !narrowed.unrepresentable;
+    if (representable && (narrowed.highControl || narrowed.loneLineBreak)) {
+        // Lone line breaks to turn into CR LF, or characters of 0x80-0x9F to check.
+        p = writeWindows1252Slowly(text, start, representable);
+    }
+    if (!representable)
+        return Written::Unrepresentable;
+    // Only a text holding ')' can hold the terminator.
+    return endField(out, start, p, narrowed.parenthesis);
+}
+
+Written writeUtf8Field(ByteWriter &out, QStringView text)
+{
+    QByteArray utf8 = text.toUtf8();
+    if (hasLoneLineBreak(utf8.constData(), utf8.size()))
+        utf8 = withCrLfBreaks(text).toUtf8();
+    char *const start = out.room(utf8.size() + TerminatorLength + CrLf.size());
+    char *const p = std::copy(utf8.cbegin(), utf8.cend(), start);
+    return endField(out, start, p);
+}
+
+// The 8-bit file's size but for lone line breaks, and the room its longest field asks for.
+std::pair<qsizetype, qsizetype> estimatedSize(std::span<const CardRecord> slots)
+{
+    qsizetype total = 0;
+    qsizetype longest = 0;
     for (const CardRecord &card : slots) {
         if (card.name.isEmpty())
             continue;
-        field(card.name);
-        field(card.front);
-        field(card.back);
+        total += card.name.size() + card.front.size() + card.back.size()
+                 + 3 * (TerminatorLength + CrLf.size());
+        longest = std::max({longest, card.name.size(), card.front.size(), card.back.size()});
     }
-    return bytes;
+    // Each field asks for room for twice its length: keep that much spare, or a field near the
+    // end would have the whole buffer grown and copied.
+    return {total, 2 * longest + TerminatorLength + CrLf.size()};
 }
 
 } // namespace
 
-DeckWriteResult writeDeck(std::span<const CardRecord> slots)
+DeckWriter::DeckWriter(std::span<const CardRecord> slots, qsizetype pieceSize)
+    : m_slots(slots)
+    , m_pieceSize(pieceSize)
 {
-    DeckWriteResult result;
-    for (const CardRecord &card : slots) {
+    std::tie(m_estimate, m_spare) = estimatedSize(slots);
+}
+
+DeckWriter::Step DeckWriter::next(QByteArray &piece)
+{
+    if (m_refused)
+        return Step::Refused;
+    // A UTF-8 file takes up to three bytes a character.
+    const qsizetype perUnit = m_utf8 ? 3 : 1;
+    // The piece's memory is written again, not given up and allocated anew.
+    ByteWriter out(std::exchange(piece, QByteArray()),
+                   std::min(m_pieceSize, m_estimate * perUnit) + m_spare * perUnit
+                       + Utf8ByteOrderMark.size());
+    if (!m_started && m_utf8) {
+        char *p = out.room(Utf8ByteOrderMark.size());
+        out.advanceTo(std::copy(Utf8ByteOrderMark.begin(), Utf8ByteOrderMark.end(), p));
+    }
+    const auto startOverInUtf8 = [&] {
+        m_utf8 = true;
+        m_started = false;
+        m_next = 0;
+        return Step::StartOver;
+    };
+
+    while (m_next < m_slots.size() && out.size() < m_pieceSize) {
+        const CardRecord &card = m_slots[m_next++];
         if (card.name.isEmpty())
             continue;
-        if (hasTerminatorInsideLine(card.name) || hasTerminatorInsideLine(card.front)
-            || hasTerminatorInsideLine(card.back)) {
-            result.terminatorInsideLine = card.name;
-            return result;
+        for (const QString *text : {&card.name, &card.front, &card.back}) {
+            const Written written = m_utf8 ? writeUtf8Field(out, *text)
+                                           : writeWindows1252Field(out, *text);
+            if (written == Written::TerminatorInsideLine) {
+                m_refused = card.name;
+                return Step::Refused;
+            }
+            if (written == Written::Unrepresentable)
+                return startOverInUtf8();
         }
     }
-    if (auto bytes = writeWindows1252(slots)) {
-        result.bytes = std::move(*bytes);
-    } else {
-        result.bytes = writeUtf8(slots);
-        result.utf8 = true;
+    piece = out.take();
+    // An 8-bit file starting with these bytes would be read back as UTF-8.
+    if (!m_started && !m_utf8 && piece.startsWith(Utf8ByteOrderMark))
+        return startOverInUtf8();
+    m_started = true;
+    return m_next < m_slots.size() ? Step::More : Step::Done;
+}
+
+DeckWriteResult writeDeck(std::span<const CardRecord> slots)
+{
+    // One piece for the whole file.
+    DeckWriter writer(slots, std::numeric_limits<qsizetype>::max());
+    QByteArray bytes;
+    for (;;) {
+        QByteArray piece;
+        switch (writer.next(piece)) {
+        case DeckWriter::Step::More:
+            bytes += piece;
+            break;
+        case DeckWriter::Step::Done:
+            bytes += piece;
+            return {std::move(bytes), std::nullopt, writer.isUtf8()};
+        case DeckWriter::Step::StartOver:
+            bytes.clear();
+            break;
+        case DeckWriter::Step::Refused:
+            return {{}, writer.refusedCard(), false};
+        }
     }
-    return result;
 }
 
 } // namespace memoquill

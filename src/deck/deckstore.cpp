@@ -2,21 +2,24 @@
 
 namespace memoquill {
 
-CardRecord &DeckStore::Cards(qint32 i)
-{
-    Q_ASSERT(i >= 1 && i <= m_cards.size());
-    return m_cards[i - 1];
-}
-
 const CardRecord &DeckStore::Cards(qint32 i) const
 {
     Q_ASSERT(i >= 1 && i <= m_cards.size());
     return m_cards[i - 1];
 }
 
+void DeckStore::setTexts(qint32 i, QString front, QString back)
+{
+    Q_ASSERT(i >= 1 && i <= m_cards.size());
+    CardRecord &card = m_cards[i - 1];
+    card.front = std::move(front);
+    card.back = std::move(back);
+}
+
 void DeckStore::reset()
 {
     m_cards = QList<CardRecord>(1);
+    m_nameHashes = {hashOf(QString())};
     m_cardCount = 0;
 }
 
@@ -25,18 +28,24 @@ bool DeckStore::append(CardRecord card)
     if (m_cardCount == MaxCards)
         return false;
     ++m_cardCount;
+    const size_t hash = hashOf(card.name);
     // After a reset the one blank record is slot 1, so the first append fills it.
-    if (m_cards.size() < m_cardCount)
+    if (m_cards.size() < m_cardCount) {
         m_cards.append(std::move(card));
-    else
+        m_nameHashes.append(hash);
+    } else {
         m_cards[m_cardCount - 1] = std::move(card);
+        m_nameHashes[m_cardCount - 1] = hash;
+    }
     return true;
 }
 
 bool DeckStore::findByName(const QString &name)
 {
+    const size_t hash = hashOf(name);
+    const size_t *hashes = m_nameHashes.constData();
     for (CardIndex = 1; CardIndex <= m_cardCount; ++CardIndex) {
-        if (m_cards[CardIndex - 1].name == name)
+        if (hashes[CardIndex - 1] == hash && m_cards[CardIndex - 1].name == name)
             return true;
     }
     return false;
@@ -44,7 +53,9 @@ bool DeckStore::findByName(const QString &name)
 
 void DeckStore::blank(qint32 i)
 {
-    Cards(i) = CardRecord{};
+    Q_ASSERT(i >= 1 && i <= m_cards.size());
+    m_cards[i - 1] = CardRecord{};
+    m_nameHashes[i - 1] = hashOf(QString());
 }
 
 void DeckStore::assign(QList<CardRecord> cards)
@@ -56,6 +67,9 @@ void DeckStore::assign(QList<CardRecord> cards)
     }
     m_cardCount = static_cast<qint16>(cards.size());
     m_cards = std::move(cards);
+    m_nameHashes.resize(m_cards.size());
+    for (qsizetype i = 0; i < m_cards.size(); ++i)
+        m_nameHashes[i] = hashOf(m_cards[i].name);
 }
 
 std::span<const CardRecord> DeckStore::slots() const

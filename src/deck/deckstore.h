@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QList>
 #include <QString>
 
@@ -17,6 +18,13 @@ struct CardRecord
 
     friend bool operator==(const CardRecord &, const CardRecord &) = default;
 };
+
+} // namespace memoquill
+
+// Three QStrings, each movable in memory as it stands: a growing deck is moved, not rebuilt.
+Q_DECLARE_TYPEINFO(memoquill::CardRecord, Q_RELOCATABLE_TYPE);
+
+namespace memoquill {
 
 // The one in-memory deck, shared by both windows and the deck file routines.
 //
@@ -48,8 +56,9 @@ public:
     qsizetype allocatedSlots() const { return m_cards.size(); }
 
     // Slot i, for 1 <= i <= allocatedSlots().
-    CardRecord &Cards(qint32 i);
     const CardRecord &Cards(qint32 i) const;
+    // Stores the texts of slot i. A card's name changes only by append, blank and assign.
+    void setTexts(qint32 i, QString front, QString back);
 
     // True when slot i is one of the deck's slots 1..CardCount.
     bool isSlot(qint32 i) const { return i >= 1 && i <= m_cardCount; }
@@ -78,7 +87,12 @@ public:
     std::span<const CardRecord> slots() const;
 
 private:
+    static size_t hashOf(const QString &name) { return qHash(name); }
+
     QList<CardRecord> m_cards;
+    // The hash of each slot's name, so that a search compares numbers and only the slot whose
+    // number matches by its name: at 32,767 cards picking one stays instant.
+    QList<size_t> m_nameHashes;
     qint16 m_cardCount = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "cardcreate.h"
 
 #include "accesskeybutton.h"
+#include "cardlistbox.h"
 #include "controls.h"
 #include "menukeyguard.h"
 #include "readerlink.h"
@@ -8,10 +9,8 @@
 #include "twips.h"
 
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -74,13 +73,10 @@ void CardCreate::buildDesign()
 
     CD1 = m_platform.createFileDialog(this);
 
-    List = new QListWidget(client);
+    List = new CardListBox(client);
     List->setObjectName(u"List"_s);
     List->setAccessibleName(u"Card List"_s);
     List->setGeometry(twipsRect(120, 480, 1455, 2595));
-    List->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Every row is one line of text: skip measuring each item, which a large deck would feel.
-    List->setUniformItemSizes(true);
 
     BDel = new AccessKeyButton(u"&Delete Card"_s, client);
     BDel->setObjectName(u"BDel"_s);
@@ -151,16 +147,8 @@ void CardCreate::connectHandlers()
 {
     connect(BNew, &QPushButton::clicked, this, &CardCreate::BNew_Click);
     connect(BDel, &QPushButton::clicked, this, &CardCreate::BDel_Click);
-    // An item becoming selected, by mouse, keyboard or the program.
-    connect(List, &QListWidget::itemSelectionChanged, this, [this] {
-        if (selectedRow() >= 0)
-            List_Click();
-    });
-    connect(List, &QListWidget::itemClicked, this, [this] {
-        if (std::exchange(m_pressOnSelectedItem, false))
-            List_Click();
-    });
-    List->viewport()->installEventFilter(this);
+    connect(List, &CardListBox::rowSelected, this, &CardCreate::List_Click);
+    connect(List, &CardListBox::selectedRowClicked, this, &CardCreate::List_Click);
     TFront->installEventFilter(this);
     TBack->installEventFilter(this);
 
@@ -203,10 +191,6 @@ bool CardCreate::eventFilter(QObject *watched, QEvent *event)
                 front ? TFront_LostFocus() : TBack_LostFocus();
             }
         }
-    } else if (watched == List->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const QListWidgetItem *item =
-            List->itemAt(static_cast<QMouseEvent *>(event)->position().toPoint());
-        m_pressOnSelectedItem = item && item->isSelected();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -223,12 +207,6 @@ void CardCreate::setTextBoxesReadOnly(bool readOnly)
 {
     textbox::setReadOnly(TFront, readOnly);
     textbox::setReadOnly(TBack, readOnly);
-}
-
-int CardCreate::selectedRow() const
-{
-    const QList<QListWidgetItem *> selected = List->selectedItems();
-    return selected.isEmpty() ? -1 : List->row(selected.first());
 }
 
 void CardCreate::MCRead_Click()

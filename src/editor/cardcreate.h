@@ -10,13 +10,13 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 
 namespace memoquill {
 
 class AccessKeyButton;
+class CardListBox;
 class ReaderLink;
 
 // The editor window and start-up window: the card list, the shown card's name and its front
@@ -58,7 +58,7 @@ public:
     QPlainTextEdit *TBack;
     QPlainTextEdit *TFront;
     std::unique_ptr<FileDialog> CD1;
-    QListWidget *List;
+    CardListBox *List;
     AccessKeyButton *BDel;
     AccessKeyButton *BNew;
     QLabel *LTitle;
@@ -122,8 +122,6 @@ private:
     void setDeckItemsEnabled(bool enabled);
     void setTextBoxesReadOnly(bool readOnly);
 
-    // The selected list row, or -1 when no item is selected.
-    int selectedRow() const;
     // Puts the focused control's selection on the clipboard, if a text box holds a selection.
     bool copySelection();
 
@@ -131,8 +129,6 @@ private:
     Platform &m_platform;
     ReaderLink &m_reader;
     bool m_closing = false;
-    // A click on the item that is already selected still shows that card.
-    bool m_pressOnSelectedItem = false;
 };
 
 } // namespace memoquill

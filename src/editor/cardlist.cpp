@@ -2,10 +2,10 @@
 // text boxes, Delete Card.
 #include "cardcreate.h"
 
+#include "cardlistbox.h"
 #include "textbox.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 
 namespace memoquill {
@@ -48,7 +48,7 @@ void CardCreate::BNew_Click()
     Q_ASSERT(added);
 
     // Appended without touching the selection: an item selected before stays selected.
-    List->addItem(name);
+    List->append(name);
     LTitle->setText(name);
     textbox::setText(TFront, QString());
     textbox::setText(TBack, QString());
@@ -58,8 +58,8 @@ void CardCreate::BNew_Click()
 
 void CardCreate::List_Click()
 {
-    const int row = selectedRow();
-    const QString picked = row >= 0 ? List->item(row)->text() : QString();
+    const int row = List->selectedRow();
+    const QString picked = row >= 0 ? List->text(row) : QString();
     if (!m_deck.findByName(picked))
         return;
     const CardRecord &card = m_deck.Cards(m_deck.CardIndex);
@@ -72,20 +72,18 @@ void CardCreate::AutoUpdate()
 {
     if (!m_deck.findByName(LTitle->text()))
         return;
-    CardRecord &card = m_deck.Cards(m_deck.CardIndex);
-    card.front = textbox::text(TFront);
-    card.back = textbox::text(TBack);
+    m_deck.setTexts(m_deck.CardIndex, textbox::text(TFront), textbox::text(TBack));
 }
 
 void CardCreate::BDel_Click()
 {
-    const int row = selectedRow();
+    const int row = List->selectedRow();
     if (row < 0) {
         m_platform.msgBox(u"There is no card selected"_s, u"Cannot delete what does not exist!"_s,
                           MsgButtons::OkCancel, MsgIcon::Exclamation);
         return;
     }
-    if (!m_deck.findByName(List->item(row)->text()))
+    if (!m_deck.findByName(List->text(row)))
         return;
     const qint32 slot = m_deck.CardIndex;
     const MsgResult answer =
@@ -95,13 +93,7 @@ void CardCreate::BDel_Click()
         return;
 
     m_deck.blank(slot);
-    {
-        // The list is left with no selected item; removing one must not pick another.
-        const QSignalBlocker quiet(List);
-        delete List->takeItem(row);
-        List->clearSelection();
-        List->setCurrentItem(nullptr);
-    }
+    List->removeRow(row);
     textbox::setText(TFront, QString());
     textbox::setText(TBack, QString());
     LTitle->setText(QString());

@@ -2,12 +2,12 @@
 // and the routines that write and read the deck file.
 #include "cardcreate.h"
 
+#include "cardlistbox.h"
 #include "deckformat.h"
 #include "readerlink.h"
 #include "textbox.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 
 namespace memoquill {
@@ -56,17 +56,30 @@ bool CardCreate::SaveDeck(bool AskFileName)
 
     QString failure;
     {
-        // Encoding a large deck takes as long as writing it: both are the wait.
+        // Encoding a large deck takes as long as writing it: both are the wait. The pieces go
+        // to disk while the rest is encoded.
         const Platform::BusyScope busy(m_platform);
-        const DeckWriteResult written = writeDeck(m_deck.slots());
-        if (written.terminatorInsideLine) {
+        DeckWriter writer(m_deck.slots());
+        const QString reason =
+            m_platform.writeFile(m_deck.FilePath, [&writer](QByteArray &piece) {
+                switch (writer.next(piece)) {
+                case DeckWriter::Step::More:
+                    return Platform::Piece::More;
+                case DeckWriter::Step::Done:
+                    return Platform::Piece::Last;
+                case DeckWriter::Step::StartOver:
+                    return Platform::Piece::StartOver;
+                case DeckWriter::Step::Refused:
+                    break;
+                }
+                return Platform::Piece::Abandon;
+            });
+        if (writer.refusedCard()) {
             failure = u"The card '%1' contains the text )}]d8h0-0h8b)}] inside a line, which a "
                       u"deck file cannot hold. Remove it and save again."_s.arg(
-                          *written.terminatorInsideLine);
-        } else {
-            const QString reason = m_platform.writeFile(m_deck.FilePath, written.bytes);
-            if (!reason.isEmpty())
-                failure = u"Could not save the deck to '%1'.\r\n%2"_s.arg(m_deck.FilePath, reason);
+                          *writer.refusedCard());
+        } else if (!reason.isEmpty()) {
+            failure = u"Could not save the deck to '%1'.\r\n%2"_s.arg(m_deck.FilePath, reason);
         }
     }
     if (failure.isEmpty())
@@ -85,18 +98,20 @@ bool CardCreate::LoadDeck()
     if (!hasDeckExtension(m_deck.FilePath))
         return false;
 
-    // Ended before any message: a box under a wait cursor looks as if it were still busy.
-    std::optional<Platform::BusyScope> busy(std::in_place, m_platform);
-    FileReadResult file = m_platform.readFile(m_deck.FilePath);
-    if (!file.error.isEmpty()) {
-        busy.reset();
-        showFileError(u"Could not load the deck from '%1'.\r\n%2"_s.arg(m_deck.FilePath, file.error));
+    Platform::BusyScope busy(m_platform);
+    DeckReader reader;
+    const QString error = m_platform.readFile(m_deck.FilePath, [&reader](QByteArrayView piece) {
+        reader.feed(piece);
+        return !reader.tooManyCards();
+    });
+    if (!error.isEmpty()) {
+        busy.end();
+        showFileError(u"Could not load the deck from '%1'.\r\n%2"_s.arg(m_deck.FilePath, error));
         return false;
     }
-    DeckReadResult read = readDeck(file.bytes);
-    file.bytes.clear();
+    DeckReadResult read = reader.finish();
     if (read.tooManyCards) {
-        busy.reset();
+        busy.end();
         showFileError(u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(
             m_deck.FilePath));
         return false;
@@ -168,14 +183,14 @@ void CardCreate::Mload_Click()
     const qint16 count = m_deck.CardCount();
     for (m_deck.CardIndex = 1; m_deck.CardIndex <= count; ++m_deck.CardIndex)
         names.append(m_deck.Cards(m_deck.CardIndex).name);
-    List->addItems(names);
+    List->setNames(names);
 
     // A file without cards leaves the editor empty, with nothing to show or review.
     if (count == 0)
         return;
     {
-        const QSignalBlocker quiet(List);
-        List->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        const QSignalBlocker quiet(List->selectionModel());
+        List->selectRow(0);
     }
     List_Click();
     setTextBoxesReadOnly(false);

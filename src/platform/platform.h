@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -28,13 +31,6 @@ public:
     virtual void showSave() = 0;
     virtual void showOpen() = 0;
     virtual QString fileName() const = 0;
-};
-
-struct FileReadResult
-{
-    QByteArray bytes;
-    // Why the file could not be read; empty on success.
-    QString error;
 };
 
 // What the windows need from the desktop and the operating system. Windows reach message
@@ -69,10 +65,33 @@ public:
     // The next value r, 0 <= r < 1, of a generator that starts from the same state every run.
     virtual double nextRandom() = 0;
 
-    virtual FileReadResult readFile(const QString &path) = 0;
-    // Replaces the file whole, or leaves the old one untouched; returns why it failed, or an
-    // empty string on success.
-    virtual QString writeFile(const QString &path, const QByteArray &bytes) = 0;
+    // Reads the file from start to end, handing it to consume piece by piece so that it never
+    // has to be in memory whole; consume returns false to stop early. Returns why the file
+    // could not be read, or an empty string.
+    virtual QString readFile(const QString &path,
+                             const std::function<bool(QByteArrayView)> &consume) = 0;
+    // What a writer hands writeFile along with each piece.
+    enum class Piece {
+        More,
+        Last,
+        // Everything handed over so far is void; the file starts again with the next piece.
+        StartOver,
+        // Nothing is to be written: the old file stays as it was.
+        Abandon,
+    };
+
+    // Replaces the file whole with the pieces produce hands over one at a time, or leaves the
+    // old one untouched; returns why it failed, or an empty string (also when abandoned).
+    virtual QString writeFile(const QString &path,
+                              const std::function<Piece(QByteArray &piece)> &produce) = 0;
+    // The same, for bytes at hand.
+    QString writeFile(const QString &path, const QByteArray &bytes)
+    {
+        return writeFile(path, [&bytes](QByteArray &piece) {
+            piece = bytes;
+            return Piece::Last;
+        });
+    }
 
     // Marks a possibly long operation (a load or a save) for the user, for its lifetime.
     class BusyScope;
@@ -87,12 +106,21 @@ public:
     {
         m_platform.setBusy(true);
     }
-    ~BusyScope() { m_platform.setBusy(false); }
+    ~BusyScope() { end(); }
     BusyScope(const BusyScope &) = delete;
     BusyScope &operator=(const BusyScope &) = delete;
 
+    // Ends the busy state early, before a message box: a box under a wait cursor looks as if
+    // the program were still at work.
+    void end()
+    {
+        if (std::exchange(m_busy, false))
+            m_platform.setBusy(false);
+    }
+
 private:
     Platform &m_platform;
+    bool m_busy = true;
 };
 
 } // namespace memoquill

@@ -15,6 +15,10 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#if defined(Q_OS_LINUX)
+#include <fcntl.h>
+#endif
+
 namespace memoquill {
 
 using namespace Qt::StringLiterals;
@@ -204,29 +208,62 @@ double QtPlatform::nextRandom()
     return double(high * 67108864 + low) / 9007199254740992.0;
 }
 
-FileReadResult QtPlatform::readFile(const QString &path)
+QString QtPlatform::readFile(const QString &path,
+                             const std::function<bool(QByteArrayView)> &consume)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    FileReadResult result{file.readAll(), {}};
-    if (file.error() != QFileDevice::NoError)
-        return {{}, file.errorString()};
-    return result;
+        return file.errorString();
+    // Big enough that reading costs no more than reading whole, small beside a large deck.
+    constexpr qint64 PieceSize = 1 << 20;
+    QByteArray piece(PieceSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(piece.data(), PieceSize);
+        if (got < 0)
+            return file.errorString();
+        if (got == 0 || !consume(QByteArrayView(piece.constData(), got)))
+            return {};
+    }
 }
 
-QString QtPlatform::writeFile(const QString &path, const QByteArray &bytes)
+QString QtPlatform::writeFile(const QString &path,
+                              const std::function<Piece(QByteArray &piece)> &produce)
 {
     // A temporary file beside the target, renamed over it only once all of it is on disk:
     // a failed or interrupted save leaves the old file whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return reason;
+    QByteArray piece;
+    qint64 written = 0;
+    for (;;) {
+        const Piece step = produce(piece);
+        if (step == Piece::Abandon) {
+            file.cancelWriting();
+            return {};
+        }
+        if (step == Piece::StartOver) {
+            if (!file.seek(0) || !file.resize(0)) {
+                QString reason = file.errorString();
+                file.cancelWriting();
+                return reason;
+            }
+            written = 0;
+            continue;
+        }
+        if (file.write(piece) != piece.size() || !file.flush()) {
+            QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+#if defined(Q_OS_LINUX)
+        // Start putting this piece on disk now, while the next is made: the sync at the
+        // commit then has little left to wait for.
+        ::sync_file_range(file.handle(), written, piece.size(), SYNC_FILE_RANGE_WRITE);
+#endif
+        written += piece.size();
+        if (step == Piece::Last)
+            break;
     }
     if (!file.commit())
         return file.errorString();

@@ -26,8 +26,11 @@ public:
 
     double nextRandom() override;
 
-    FileReadResult readFile(const QString &path) override;
-    QString writeFile(const QString &path, const QByteArray &bytes) override;
+    QString readFile(const QString &path,
+                     const std::function<bool(QByteArrayView)> &consume) override;
+    using Platform::writeFile;
+    QString writeFile(const QString &path,
+                      const std::function<Piece(QByteArray &piece)> &produce) override;
 
     void setBusy(bool busy) override;
 

@@ -117,7 +117,7 @@ QAccessibleInterface *menuEntry(QMenuBar *bar, const QString &name)
     return nullptr;
 }
 
-QStringList listItems(QListWidget *list)
+QStringList listItems(CardListBox *list)
 {
     QStringList names;
     QAccessibleInterface *node = nodeOf(list);

@@ -127,6 +127,107 @@ private Q_SLOTS:
         QCOMPARE(readDeck(bytes).cards, (Cards{{u"A"_s, readFront, {}}}));
     }
 
+    // Long texts are encoded sixteen characters at a time: whatever stands at a block's edge
+    // must come out as it would one character at a time.
+    void writesLongTextsLikeShortOnes_data()
+    {
+        QTest::addColumn<QString>("insert");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("CR LF") << u"\r\n"_s << "\r\n"_ba;
+        QTest::newRow("lone CR") << u"\r"_s << "\r\n"_ba;
+        QTest::newRow("lone LF") << u"\n"_s << "\r\n"_ba;
+        QTest::newRow("LF CR") << u"\n\r"_s << "\r\n\r\n"_ba;
+        QTest::newRow("euro sign") << u"€"_s << "\x80"_ba;
+        QTest::newRow("curly quotes") << u"“”"_s << "\x93\x94"_ba;
+        QTest::newRow("undefined byte's own character") << u"\u0081"_s << "\x81"_ba;
+        QTest::newRow("Latin-1") << u"é"_s << "\xE9"_ba;
+        QTest::newRow("question mark") << u"?"_s << "?"_ba;
+    }
+
+    void writesLongTextsLikeShortOnes()
+    {
+        QFETCH(QString, insert);
+        QFETCH(QByteArray, written);
+        for (qsizetype at = 0; at <= 40; ++at) {
+            const QString text = u"x"_s.repeated(at) + insert + u"y"_s.repeated(40 - at);
+            const QByteArray expected = "N" END + QByteArray(at, 'x') + written
+                                        + QByteArray(40 - at, 'y') + END "" END;
+            QCOMPARE(writeDeck(Cards{{u"N"_s, text, {}}}).bytes, expected);
+        }
+    }
+
+    void refusesOrSwitchesAnywhereInLongTexts()
+    {
+        for (qsizetype at = 0; at <= 40; ++at) {
+            const QString before = u"x"_s.repeated(at);
+            const QString after = u"y"_s.repeated(40 - at);
+            // A character Windows-1252 lacks makes the file UTF-8, wherever it stands.
+            const DeckWriteResult greek = writeDeck(Cards{{u"N"_s, before + u"Ω"_s + after, {}}});
+            QVERIFY(greek.utf8);
+            QCOMPARE(readDeck(greek.bytes).cards.value(0).front, before + u"Ω"_s + after);
+            // So does a C1 character the code page uses for another one.
+            QVERIFY(writeDeck(Cards{{u"N"_s, before + u"\u0080"_s + after, {}}}).utf8);
+            // A terminator followed by a line break is refused, wherever it stands.
+            const QString inner = before + FieldTerminator.toString() + u"\r\n"_s + after;
+            QCOMPARE(writeDeck(Cards{{u"N"_s, inner, {}}}).terminatorInsideLine,
+                     std::optional<QString>(u"N"_s));
+        }
+    }
+
+    // In pieces, as a save hands them to disk: the same file, or the same refusal.
+    void writesTheSameFileInPieces_data()
+    {
+        QTest::addColumn<Cards>("cards");
+        Cards plain;
+        for (int i = 0; i < 6; ++i)
+            plain.append({u"card %1"_s.arg(i), u"front\r\nline"_s, u"€ back"_s});
+        QTest::newRow("Windows-1252") << plain;
+        Cards greek = plain;
+        greek[3].back = u"Ω"_s;
+        QTest::newRow("UTF-8 found late: starts over") << greek;
+        Cards refused = plain;
+        refused[4].front = u"a)}]d8h0-0h8b)}]\r\nb"_s;
+        QTest::newRow("refused late") << refused;
+        QTest::newRow("would read as UTF-8: starts over")
+            << Cards{{u"\u00EF\u00BB\u00BF"_s, {}, {}}, {u"x"_s, {}, {}}};
+        QTest::newRow("nothing to write") << Cards{{QString(), u"blank"_s, {}}};
+    }
+
+    void writesTheSameFileInPieces()
+    {
+        QFETCH(Cards, cards);
+        const DeckWriteResult whole = writeDeck(cards);
+        for (qsizetype pieceSize : {1, 7, 64}) {
+            DeckWriter writer(cards, pieceSize);
+            QByteArray file;
+            std::optional<QString> refused;
+            for (bool done = false; !done;) {
+                QByteArray piece;
+                switch (writer.next(piece)) {
+                case DeckWriter::Step::More:
+                    file += piece;
+                    break;
+                case DeckWriter::Step::Done:
+                    file += piece;
+                    done = true;
+                    break;
+                case DeckWriter::Step::StartOver:
+                    file.clear();
+                    break;
+                case DeckWriter::Step::Refused:
+                    refused = writer.refusedCard();
+                    done = true;
+                    break;
+                }
+            }
+            QCOMPARE(refused, whole.terminatorInsideLine);
+            if (!refused) {
+                QCOMPARE(file, whole.bytes);
+                QCOMPARE(writer.isUtf8(), whole.utf8);
+            }
+        }
+    }
+
     void readsHandMadeFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -170,6 +271,16 @@ private Q_SLOTS:
         const DeckReadResult read = readDeck(bytes);
         QVERIFY(!read.tooManyCards);
         QCOMPARE(read.cards, cards);
+
+        // Handed over in pieces of any size, so that a line end, a CR LF, a terminator or the
+        // byte-order mark may be split between two of them, the file reads the same.
+        for (qsizetype piece = 1; piece < bytes.size(); ++piece) {
+            DeckReader reader;
+            for (qsizetype at = 0; at < bytes.size(); at += piece)
+                reader.feed(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at)));
+            const DeckReadResult inPieces = reader.finish();
+            QVERIFY2(inPieces.cards == cards, qPrintable(u"pieces of %1 bytes"_s.arg(piece)));
+        }
     }
 
     void everyByteValueRoundTrips()

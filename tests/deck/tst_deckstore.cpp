@@ -100,6 +100,35 @@ private Q_SLOTS:
         QCOMPARE(deck.CardIndex, index);
     }
 
+    void searchesFollowEveryChangeOfNames()
+    {
+        DeckStore deck;
+        QVERIFY(deck.append({u"A"_s, {}, {}}));
+        QVERIFY(deck.append({u"B"_s, {}, {}}));
+        deck.blank(1);
+        QVERIFY(deck.findByName(QString()));
+        QCOMPARE(deck.CardIndex, 1);
+        QVERIFY(!deck.findByName(u"A"_s));
+        QVERIFY(deck.append({u"A"_s, {}, {}}));
+        QVERIFY(deck.findByName(u"A"_s));
+        QCOMPARE(deck.CardIndex, 3);
+        deck.setTexts(3, u"front"_s, u"back"_s);
+        QVERIFY(deck.findByName(u"A"_s));
+        QCOMPARE(deck.Cards(3), (CardRecord{u"A"_s, u"front"_s, u"back"_s}));
+
+        deck.reset();
+        QVERIFY(!deck.findByName(QString()));
+        QVERIFY(deck.append({u"C"_s, {}, {}}));
+        QVERIFY(deck.findByName(u"C"_s));
+        QVERIFY(!deck.findByName(u"A"_s));
+
+        deck.assign({{u"X"_s, {}, {}}, {u"Y"_s, {}, {}}});
+        QVERIFY(deck.findByName(u"Y"_s));
+        QCOMPARE(deck.CardIndex, 2);
+        QVERIFY(!deck.findByName(u"C"_s));
+        QCOMPARE(deck.CardIndex, 3);
+    }
+
     void blankKeepsTheSlot()
     {
         DeckStore deck = deckOf({u"A"_s, u"B"_s, u"C"_s});

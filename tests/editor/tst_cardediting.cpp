@@ -21,8 +21,7 @@ class TestCardEditing : public QObject
     {
         for (const QString &name : names) {
             newCard(*app, name);
-            app->deck.Cards(app->deck.CardCount()).front = name + u" front"_s;
-            app->deck.Cards(app->deck.CardCount()).back = name + u" back"_s;
+            app->deck.setTexts(app->deck.CardCount(), name + u" front"_s, name + u" back"_s);
         }
         app->platform.clearShown();
     }
@@ -176,7 +175,7 @@ private Q_SLOTS:
     {
         QVERIFY(app->deck.append({u"Twin"_s, u"first"_s, {}}));
         QVERIFY(app->deck.append({u"Twin"_s, u"second"_s, {}}));
-        editor->List->addItems({u"Twin"_s, u"Twin"_s});
+        editor->List->setNames({u"Twin"_s, u"Twin"_s});
         clickListRow(editor->List, 1);
         QCOMPARE(textOf(editor->TFront), u"first"_s);
         QCOMPARE(app->deck.CardIndex, 1);

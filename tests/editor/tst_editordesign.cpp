@@ -4,7 +4,6 @@
 #include "accesskeybutton.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -103,7 +102,7 @@ private Q_SLOTS:
                                 << u"There currently no cards.  Create a card first by clicking "
                                    u"\"New Card\" or load a Memoquill file\r\n"_s
                                 << fromTwips(1680, 480, 3615, 3495);
-        QTest::newRow("List") << u"List"_s << u"QListWidget"_s << QString()
+        QTest::newRow("List") << u"List"_s << u"memoquill::CardListBox"_s << QString()
                               << fromTwips(120, 480, 1455, 2595);
         QTest::newRow("BDel") << u"BDel"_s << u"memoquill::AccessKeyButton"_s << u"&Delete Card"_s
                               << fromTwips(120, 3600, 1455, 375);
@@ -142,11 +141,11 @@ private Q_SLOTS:
         } else if (auto *label = qobject_cast<QLabel *>(control)) {
             QCOMPARE(label->text(), caption);
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-        } else if (auto *list = qobject_cast<QListWidget *>(control)) {
+        } else if (auto *list = qobject_cast<CardListBox *>(control)) {
             QCOMPARE(list->count(), 0);
             QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
-            QVERIFY(!list->isSortingEnabled());
-            QVERIFY(list->selectedItems().isEmpty());
+            QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+            QCOMPARE(list->selectedRow(), -1);
         }
     }
 

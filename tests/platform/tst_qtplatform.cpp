@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMessageBox>
@@ -31,6 +32,12 @@ void whenDialogShows(std::function<void(QDialog *)> act)
         else
             whenDialogShows(act);
     });
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -188,18 +195,64 @@ private Q_SLOTS:
         }
     }
 
+    void writeInPiecesStartsOverOrAbandons()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"deck.mqd"_s);
+        QCOMPARE(platform.writeFile(path, "old"), QString());
+        const auto script = [](QList<QPair<QByteArray, Platform::Piece>> steps) {
+            return [steps](QByteArray &piece) mutable {
+                const auto [bytes, step] = steps.takeFirst();
+                piece = bytes;
+                return step;
+            };
+        };
+        // Started over: only what came after counts.
+        QCOMPARE(platform.writeFile(path, script({{"abc", Platform::Piece::More},
+                                                  {{}, Platform::Piece::StartOver},
+                                                  {"x", Platform::Piece::More},
+                                                  {"y", Platform::Piece::Last}})),
+                 QString());
+        QCOMPARE(readAll(path), QByteArray("xy"));
+        // Abandoned part-way: the old file stays, and nothing is left beside it.
+        QCOMPARE(platform.writeFile(path, script({{"partial", Platform::Piece::More},
+                                                  {{}, Platform::Piece::Abandon}})),
+                 QString());
+        QCOMPARE(readAll(path), QByteArray("xy"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"deck.mqd"_s});
+    }
+
     void writeReplacesWholeOrNotAtAll()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"deck.mqd"_s);
         QCOMPARE(platform.writeFile(path, "first"), QString());
         QCOMPARE(platform.writeFile(path, "second"), QString());
-        QCOMPARE(platform.readFile(path).bytes, QByteArray("second"));
+        QByteArray read;
+        const auto collect = [&read](QByteArrayView piece) {
+            read += piece;
+            return true;
+        };
+        QCOMPARE(platform.readFile(path, collect), QString());
+        QCOMPARE(read, QByteArray("second"));
         // A folder that does not exist: a reason, and nothing written.
         const QString missing = dir.filePath(u"nowhere/deck.mqd"_s);
         QVERIFY(!platform.writeFile(missing, "x").isEmpty());
         QVERIFY(!QFile::exists(missing));
-        QVERIFY(!platform.readFile(missing).error.isEmpty());
+        QVERIFY(!platform.readFile(missing, collect).isEmpty());
+
+        // A large file comes in pieces, all of them, in order, unless the reader stops early.
+        const QByteArray big = QByteArray("0123456789abcdef").repeated(300000);
+        QCOMPARE(platform.writeFile(path, big), QString());
+        read.clear();
+        int pieces = 0;
+        QCOMPARE(platform.readFile(path, [&](QByteArrayView piece) { ++pieces; return collect(piece); }),
+                 QString());
+        QCOMPARE(read, big);
+        QVERIFY(pieces > 1);
+        pieces = 0;
+        QCOMPARE(platform.readFile(path, [&](QByteArrayView) { return ++pieces < 2; }), QString());
+        QCOMPARE(pieces, 2);
     }
 };
 

@@ -119,7 +119,7 @@ private Q_SLOTS:
     void flipShowsTheBackWhenBothSidesAreEqual()
     {
         fillDeck(*app, 1);
-        app->deck.Cards(1).back = u"front 1"_s;
+        app->deck.setTexts(1, u"front 1"_s, u"front 1"_s);
         open();
         reader()->BFlip->click();
         QCOMPARE(shown(), u"front 1"_s);

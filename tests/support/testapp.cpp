@@ -48,9 +48,9 @@ void click(QWidget *control)
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 
-void clickListRow(QListWidget *list, int row)
+void clickListRow(CardListBox *list, int row)
 {
-    const QRect rect = list->visualItemRect(list->item(row));
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
@@ -67,18 +67,17 @@ QString textOf(const QPlainTextEdit *box)
     return textbox::text(box);
 }
 
-QStringList listNames(const QListWidget *list)
+QStringList listNames(const CardListBox *list)
 {
     QStringList names;
     for (int row = 0; row < list->count(); ++row)
-        names.append(list->item(row)->text());
+        names.append(list->text(row));
     return names;
 }
 
-int selectedRow(const QListWidget *list)
+int selectedRow(const CardListBox *list)
 {
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
+    return list->selectedRow();
 }
 
 void newCard(TestApp &app, const QString &name)

@@ -3,12 +3,12 @@
 #include "accesskeybutton.h"
 #include "appwindows.h"
 #include "cardcreate.h"
+#include "cardlistbox.h"
 #include "cardreader.h"
 #include "deckstore.h"
 #include "scriptedplatform.h"
 
 #include <QAction>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -47,7 +47,7 @@ public:
 
 // Real mouse clicks, which move the focus first as a user's click does.
 void click(QWidget *control);
-void clickListRow(QListWidget *list, int row);
+void clickListRow(CardListBox *list, int row);
 
 // Focuses a text box with the mouse and types at its end.
 void typeInto(QPlainTextEdit *box, const QString &text);
@@ -56,10 +56,10 @@ void typeInto(QPlainTextEdit *box, const QString &text);
 QString textOf(const QPlainTextEdit *box);
 
 // The names in the editor's card list, top to bottom.
-QStringList listNames(const QListWidget *list);
+QStringList listNames(const CardListBox *list);
 
 // The card list row that is selected, or -1.
-int selectedRow(const QListWidget *list);
+int selectedRow(const CardListBox *list);
 
 // Creates a card through New Card as the user does, with the scripted input box.
 void newCard(TestApp &app, const QString &name);
