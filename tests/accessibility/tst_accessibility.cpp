@@ -128,11 +128,10 @@ QStringList listItems(CardListBox *list)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public AppTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
 
     CardCreate *editor() { return app->editor(); }
     // The reader as the user meets it: opened from the editor with cards in the deck.
@@ -145,14 +144,6 @@ class TestAccessibility : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareApplication(); }
-    void init() { app = std::make_unique<TestApp>(); }
-    void cleanup()
-    {
-        VERIFY_SCRIPT_DONE(*app);
-        app.reset();
-    }
-
     void editorAsAScreenReaderAnnouncesIt()
     {
         QCOMPARE(announced(editor()), (QStringList{

@@ -11,12 +11,10 @@ using namespace memoquill;
 using namespace memoquill::test;
 using namespace Qt::StringLiterals;
 
-class TestWindows : public QObject
+class TestWindows : public AppTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
-    std::unique_ptr<QTemporaryDir> dir;
 
     CardCreate *editor() { return app->editor(); }
     CardReader *reader() { return app->reader(); }
@@ -52,18 +50,6 @@ class TestWindows : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareApplication(); }
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        app = std::make_unique<TestApp>();
-    }
-    void cleanup()
-    {
-        VERIFY_SCRIPT_DONE(*app);
-        app.reset();
-    }
-
     void editedTextsReachTheReaderWithoutAnotherClick()
     {
         twoCards();

@@ -9,11 +9,10 @@ using namespace memoquill;
 using namespace memoquill::test;
 using namespace Qt::StringLiterals;
 
-class TestCardEditing : public QObject
+class TestCardEditing : public AppTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
     CardCreate *editor = nullptr;
 
     // A deck of the named cards, each with fronts and backs "<name> front" / "<name> back".
@@ -38,16 +37,10 @@ class TestCardEditing : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareApplication(); }
     void init()
     {
-        app = std::make_unique<TestApp>();
+        AppTest::init();
         editor = app->editor();
-    }
-    void cleanup()
-    {
-        VERIFY_SCRIPT_DONE(*app);
-        app.reset();
     }
 
     void newCardOnTheEmptyDeck()

@@ -18,13 +18,11 @@ const QString EmptyDeckText = u"There currently no cards.  Create a card first b
 
 } // namespace
 
-class TestDeckCommands : public QObject
+class TestDeckCommands : public AppTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
     CardCreate *editor = nullptr;
-    std::unique_ptr<QTemporaryDir> dir;
 
     QString path(const QString &name) const { return dir->filePath(name); }
 
@@ -79,18 +77,10 @@ class TestDeckCommands : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareApplication(); }
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        app = std::make_unique<TestApp>();
+        AppTest::init();
         editor = app->editor();
-    }
-    void cleanup()
-    {
-        VERIFY_SCRIPT_DONE(*app);
-        app.reset();
-        dir.reset();
     }
 
     void firstSaveAsksForANameAndWritesEveryField()

@@ -21,11 +21,10 @@ void select(QPlainTextEdit *box, int from, int to)
 
 } // namespace
 
-class TestEditMenu : public QObject
+class TestEditMenu : public AppTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
     CardCreate *editor = nullptr;
 
     bool editMenuEnabled() const { return editor->MEdit->menuAction()->isEnabled(); }
@@ -41,16 +40,10 @@ class TestEditMenu : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareApplication(); }
     void init()
     {
-        app = std::make_unique<TestApp>();
+        AppTest::init();
         editor = app->editor();
-    }
-    void cleanup()
-    {
-        VERIFY_SCRIPT_DONE(*app);
-        app.reset();
     }
 
     void menuFollowsTheFocusOfTheBoxes()

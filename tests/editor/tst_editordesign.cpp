@@ -56,27 +56,19 @@ QList<MenuRow> menuTree(QMenuBar *bar)
 
 } // namespace
 
-class TestEditorDesign : public QObject
+class TestEditorDesign : public AppTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
     CardCreate *editor = nullptr;
 
 private Q_SLOTS:
-    void initTestCase() { prepareApplication(); }
-
     void init()
     {
-        app = std::make_unique<TestApp>();
+        AppTest::init();
         editor = app->editor();
     }
 
-    void cleanup()
-    {
-        VERIFY_SCRIPT_DONE(*app);
-        app.reset();
-    }
 
     void windowAndClientArea()
     {

@@ -23,21 +23,12 @@ QRect fromTwips(int left, int top, int width, int height)
 
 } // namespace
 
-class TestReaderDesign : public QObject
+class TestReaderDesign : public AppTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
 
 private Q_SLOTS:
-    void initTestCase() { prepareApplication(); }
-    void init() { app = std::make_unique<TestApp>(); }
-    void cleanup()
-    {
-        VERIFY_SCRIPT_DONE(*app);
-        app.reset();
-    }
-
     void createdHiddenOnFirstReference()
     {
         QVERIFY(!app->reader());

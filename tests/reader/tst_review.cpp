@@ -7,11 +7,10 @@ using namespace memoquill;
 using namespace memoquill::test;
 using namespace Qt::StringLiterals;
 
-class TestReview : public QObject
+class TestReview : public AppTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
 
     CardReader *reader() { return app->windows->reader(); }
     QString shown() { return textOf(reader()->TCard); }
@@ -37,14 +36,6 @@ class TestReview : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareApplication(); }
-    void init() { app = std::make_unique<TestApp>(); }
-    void cleanup()
-    {
-        VERIFY_SCRIPT_DONE(*app);
-        app.reset();
-    }
-
     void sequentialOrderWrapsAround()
     {
         fillDeck(*app, 3);

@@ -35,12 +35,10 @@ bool run(const QString &program, const QStringList &arguments)
 
 } // namespace
 
-class TestFaults : public QObject
+class TestFaults : public AppTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
-    std::unique_ptr<QTemporaryDir> dir;
     QString mountPoint;
     rlimit fileSizeLimit{};
 
@@ -64,25 +62,19 @@ class TestFaults : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        prepareApplication();
+        AppTest::initTestCase();
         // A file-size limit must fail the write, not kill the test.
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &fileSizeLimit);
     }
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        app = std::make_unique<TestApp>();
-    }
     void cleanup()
     {
         setrlimit(RLIMIT_FSIZE, &fileSizeLimit);
-        VERIFY_SCRIPT_DONE(*app);
-        app.reset();
+        // The temporary folder can go only once nothing is mounted in it.
         if (!mountPoint.isEmpty())
             run(u"umount"_s, {mountPoint});
         mountPoint.clear();
-        dir.reset();
+        AppTest::cleanup();
     }
 
     void saveFaults_data()

@@ -30,6 +30,24 @@ TestApp::~TestApp()
     windows.reset();
 }
 
+void AppTest::initTestCase()
+{
+    prepareApplication();
+}
+
+void AppTest::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    app = std::make_unique<TestApp>();
+}
+
+void AppTest::cleanup()
+{
+    VERIFY_SCRIPT_DONE(*app);
+    app.reset();
+    dir.reset();
+}
+
 QString TestApp::scriptProblems() const
 {
     return platform.problems().join(u'\n');

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -37,6 +38,22 @@ public:
 
     // Empty when every queued answer was used and no unexpected box appeared.
     QString scriptProblems() const;
+};
+
+// The fixture of the window tests: for every test function a fresh application and a temporary
+// folder; at its end, every queued answer used and no box shown unexpectedly.
+class AppTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<TestApp> app;
+    std::unique_ptr<QTemporaryDir> dir;
+
+protected Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
 };
 
 // Runs a menu item as the user does, refusing when the item is disabled.
