@@ -162,6 +162,12 @@ void CardCreate::connectHandlers()
     editItem(MCut, &CardCreate::MCut_Click);
     editItem(MCopy, &CardCreate::Mcopy_Click);
     editItem(MPaste, &CardCreate::Mpaste_Click);
+    // A right click offers the Edit menu's own items, so it goes through the same handlers and
+    // clipboard rather than the text box's private ones.
+    for (QPlainTextEdit *box : {TFront, TBack}) {
+        box->setContextMenuPolicy(Qt::ActionsContextMenu);
+        box->addActions({MCut, MCopy, MPaste});
+    }
 
     connect(Mnew, &QAction::triggered, this, &CardCreate::Mnew_Click);
     connect(MSave, &QAction::triggered, this, &CardCreate::MSave_Click);

@@ -168,6 +168,19 @@ private Q_SLOTS:
         QVERIFY(editor->TFront->toPlainText().startsWith(u"There currently"_s));
     }
 
+    void rightClickOffersTheEditMenusItems()
+    {
+        for (QPlainTextEdit *box : {editor->TFront, editor->TBack}) {
+            QCOMPARE(box->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QCOMPARE(box->actions(), (QList<QAction *>{editor->MCut, editor->MCopy, editor->MPaste}));
+        }
+        // Through the same handler as the menu: the selection reaches the platform's clipboard.
+        showCard(u"right click"_s, QString());
+        select(editor->TFront, 0, 5);
+        editor->TFront->actions().at(1)->trigger();
+        QCOMPARE(app->platform.clipboardText(), u"right"_s);
+    }
+
     void aboutBox()
     {
         app->platform.answerMessage(MsgResult::Cancel);
