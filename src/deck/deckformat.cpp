@@ -79,38 +79,23 @@ bool hasTerminatorInsideLine(const char *data, qsizetype size)
     return find(after, end, '\r') || find(after, end, '\n');
 }
 
-// What a field's bytes hold that needs more than a plain Latin-1 conversion.
-struct ByteClasses
+// Copies fewer than sixteen elements with two overlapping copies of a fixed size, which
+// compile to a few moves: a library call for every field's last few cost a fifth of the time.
+template <typename T>
+void copyShort(T *to, const T *from, qsizetype n)
 {
-    // A byte of 0x80-0x9F, where Windows-1252 differs from Latin-1.
-    bool highControl = false;
-    bool lineBreak = false;
-};
-
-// One pass, eight bytes at a time.
-ByteClasses classify(const char *data, qsizetype size)
-{
-    constexpr quint64 Ones = 0x0101010101010101ULL;
-    constexpr quint64 TopBits = 0x8080808080808080ULL;
-    // Non-zero when some byte of the word is zero.
-    const auto hasZeroByte = [](quint64 word) { return (word - Ones) & ~word & TopBits; };
-    quint64 highControl = 0;
-    quint64 lineBreak = 0;
-    qsizetype i = 0;
-    for (; i + 8 <= size; i += 8) {
-        quint64 word;
-        std::memcpy(&word, data + i, sizeof word);
-        // Top bit set, the next two clear.
-        highControl |= word & ~(word << 1) & ~(word << 2) & TopBits;
-        lineBreak |= hasZeroByte(word ^ (Ones * '\r')) | hasZeroByte(word ^ (Ones * '\n'));
-    }
-    ByteClasses classes{highControl != 0, lineBreak != 0};
-    for (; i < size; ++i) {
-        const auto byte = static_cast<unsigned char>(data[i]);
-        classes.highControl |= (byte & 0xE0) == 0x80;
-        classes.lineBreak |= byte == '\r' || byte == '\n';
-    }
-    return classes;
+    const auto twice = [&]<std::size_t Count>() {
+        std::memcpy(to, from, Count * sizeof(T));
+        std::memcpy(to + n - Count, from + n - Count, Count * sizeof(T));
+    };
+    if (n >= 8)
+        twice.template operator()<8>();
+    else if (n >= 4)
+        twice.template operator()<4>();
+    else if (n >= 2)
+        twice.template operator()<2>();
+    else if (n == 1)
+        to[0] = from[0];
 }
 
 // Turns every lone CR and lone LF into CR LF, the only line break texts hold in memory.
@@ -141,23 +126,47 @@ constexpr std::array<char16_t, 256> decodeTable()
 
 constexpr std::array<char16_t, 256> DecodeTable = decodeTable();
 
-// Windows-1252 is Latin-1 but for 0x80-0x9F. Without those bytes, Qt's Latin-1 conversion,
-// which uses vector instructions, does it; with them, one pass through the table.
+#if defined(__SSE2__)
+// Widens sixteen bytes into out, as Latin-1, then mends those of 0x80-0x9F, where Windows-1252
+// differs, through the table. Tells whether one was a CR or an LF.
+bool widenSixteen(const unsigned char *in, char16_t *out)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+    const __m128i zero = _mm_setzero_si128();
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_unpacklo_epi8(bytes, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 8), _mm_unpackhi_epi8(bytes, zero));
+    const auto all = [](unsigned char byte) { return _mm_set1_epi8(char(byte)); };
+    const __m128i highControl = _mm_cmpeq_epi8(_mm_and_si128(bytes, all(0xE0)), all(0x80));
+    // All sixteen through the table rather than lane by lane: a loop of varying length costs
+    // more in mispredicted branches than the lookups it saves.
+    if (_mm_movemask_epi8(highControl)) {
+        for (int lane = 0; lane < 16; ++lane)
+            out[lane] = DecodeTable[in[lane]];
+    }
+    const __m128i breaks =
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, all('\r')), _mm_cmpeq_epi8(bytes, all('\n')));
+    return _mm_movemask_epi8(breaks) != 0;
+}
+#endif
+
+// One pass: sixteen bytes at a time where the processor has SSE2 (every x86-64 does).
 QString decodeWindows1252(const char *data, qsizetype size)
 {
-    const ByteClasses classes = classify(data, size);
-    QString text;
-    if (classes.highControl) {
-        text = QString(size, Qt::Uninitialized);
-        char16_t *out = reinterpret_cast<char16_t *>(text.data());
-        const auto *in = reinterpret_cast<const unsigned char *>(data);
-        for (qsizetype i = 0; i < size; ++i)
-            out[i] = DecodeTable[in[i]];
-    } else {
-        text = QString::fromLatin1(data, size);
+    QString text(size, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const auto *in = reinterpret_cast<const unsigned char *>(data);
+    bool lineBreak = false;
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    for (; i + 16 <= size; i += 16)
+        lineBreak |= widenSixteen(in + i, out + i);
+#endif
+    for (; i < size; ++i) {
+        out[i] = DecodeTable[in[i]];
+        lineBreak |= in[i] == '\r' || in[i] == '\n';
     }
     // Two returns, not ?:, which would copy the string (an atomic reference count) per field.
-    if (classes.lineBreak && hasLoneLineBreak(data, size))
+    if (lineBreak && hasLoneLineBreak(data, size))
         return withCrLfBreaks(text);
     return text;
 }
@@ -408,21 +417,21 @@ struct Narrowed
 // U+0080-U+009F and lone line breaks (both reported). Most characters are Latin-1 and
 // narrow unchanged, sixteen at a time where the processor has SSE2 (every x86-64 does); the
 // few above U+00FF that Windows-1252 has (the euro sign, curly quotes...) are mended one by one.
+// Writes up to 15 bytes past the text's end: out must have room for them.
 Narrowed narrow(QStringView text, char *out)
 {
     const char16_t *in = text.utf16();
     const qsizetype size = text.size();
     Narrowed found{out + size};
-    const auto mend = [&](qsizetype at) {
-        const auto byte = windows1252::encode(in[at]);
+    const auto mend = [&](qsizetype at, char16_t unit) {
+        const auto byte = windows1252::encode(unit);
         found.unrepresentable |= !byte;
         out[at] = char(byte.value_or('?'));
     };
-    qsizetype i = 0;
 #if defined(__SSE2__)
     const auto all = [](char16_t unit) { return _mm_set1_epi16(short(unit)); };
     const __m128i zero = _mm_setzero_si128();
-    // One bit per unit of the sixteen at i, from the two halves' comparison results.
+    // One bit per unit of sixteen, from the two halves' comparison results.
     const auto bits = [](__m128i low, __m128i high) {
         return unsigned(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
     };
@@ -430,14 +439,17 @@ Narrowed narrow(QStringView text, char *out)
     __m128i parenthesis = zero;
     // A CR ended the sixteen before: its LF must start these.
     bool carriageReturnBefore = false;
-    for (; i + 16 <= size; i += 16) {
-        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
-        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i + 8));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_packus_epi16(low, high));
+    // The sixteen units at src, which stand at position at of the text.
+    const auto sixteen = [&](const char16_t *src, qsizetype at) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + at), _mm_packus_epi16(low, high));
         const __m128i fitsLow = _mm_cmpeq_epi16(_mm_and_si128(low, all(0xFF00)), zero);
         const __m128i fitsHigh = _mm_cmpeq_epi16(_mm_and_si128(high, all(0xFF00)), zero);
-        for (unsigned beyond = ~bits(fitsLow, fitsHigh) & 0xFFFF; beyond; beyond &= beyond - 1)
-            mend(i + std::countr_zero(beyond));
+        for (unsigned beyond = ~bits(fitsLow, fitsHigh) & 0xFFFF; beyond; beyond &= beyond - 1) {
+            const int lane = std::countr_zero(beyond);
+            mend(at + lane, src[lane]);
+        }
         const unsigned carriageReturns =
             bits(_mm_cmpeq_epi16(low, all(u'\r')), _mm_cmpeq_epi16(high, all(u'\r')));
         const unsigned lineFeeds =
@@ -455,30 +467,41 @@ Narrowed narrow(QStringView text, char *out)
                                   _mm_cmpeq_epi16(_mm_and_si128(high, all(0xFFE0)), all(0x80))));
         parenthesis = _mm_or_si128(parenthesis, _mm_or_si128(_mm_cmpeq_epi16(low, all(u')')),
                                                              _mm_cmpeq_epi16(high, all(u')'))));
+    };
+    qsizetype i = 0;
+    for (; i + 16 <= size; i += 16)
+        sixteen(in + i, i);
+    // The last few units (most names are shorter than sixteen) go the same way, padded with
+    // NULs, which fit, break no line and are no ')'; their bytes are written over afterwards.
+    if (i < size) {
+        std::array<char16_t, 16> last{};
+        copyShort(last.data(), in + i, size - i);
+        sixteen(last.data(), i);
     }
     found.highControl = _mm_movemask_epi8(control);
     found.parenthesis = _mm_movemask_epi8(parenthesis);
-    if (carriageReturnBefore && (i == size || in[i] != u'\n'))
-        found.loneLineBreak = true;
-#endif
-    for (; i < size; ++i) {
+    // A CR at the very end has no LF after it.
+    found.loneLineBreak |= carriageReturnBefore;
+#else
+    for (qsizetype i = 0; i < size; ++i) {
         const char16_t unit = in[i];
         found.highControl |= (unit & 0xFFE0) == 0x80;
         found.loneLineBreak |= (unit == u'\r' && (i + 1 == size || in[i + 1] != u'\n'))
                                || (unit == u'\n' && (i == 0 || in[i - 1] != u'\r'));
         found.parenthesis |= unit == u')';
         if (unit > 0xFF)
-            mend(i);
+            mend(i, unit);
         else
             out[i] = char(unit);
     }
+#endif
     return found;
 }
 
 Written writeWindows1252Field(ByteWriter &out, QStringView text)
 {
-    // Worst case: every lone line break doubles.
-    char *const start = out.room(text.size() * 2 + TerminatorLength + CrLf.size());
+    // Worst case: every lone line break doubles. Narrowing may write 15 bytes beyond the text.
+    char *const start = out.room(text.size() * 2 + 15 + TerminatorLength + CrLf.size());
     const Narrowed narrowed = narrow(text, start);
     char *p = narrowed.end;
     bool representable = !narrowed.unrepresentable;
@@ -516,7 +539,7 @@ std::pair<qsizetype, qsizetype> estimatedSize(std::span<const CardRecord> slots)
     }
     // Each field asks for room for twice its length: keep that much spare, or a field near the
     // end would have the whole buffer grown and copied.
-    return {total, 2 * longest + TerminatorLength + CrLf.size()};
+    return {total, 2 * longest + 15 + TerminatorLength + CrLf.size()};
 }
 
 } // namespace

@@ -148,11 +148,46 @@ private Q_SLOTS:
     {
         QFETCH(QString, insert);
         QFETCH(QByteArray, written);
-        for (qsizetype at = 0; at <= 40; ++at) {
-            const QString text = u"x"_s.repeated(at) + insert + u"y"_s.repeated(40 - at);
-            const QByteArray expected = "N" END + QByteArray(at, 'x') + written
-                                        + QByteArray(40 - at, 'y') + END "" END;
-            QCOMPARE(writeDeck(Cards{{u"N"_s, text, {}}}).bytes, expected);
+        // Every length up to two and a half blocks, the insert at every place in it.
+        for (qsizetype length = 0; length <= 40; ++length) {
+            for (qsizetype at = 0; at <= length; ++at) {
+                const QString text =
+                    u"x"_s.repeated(at) + insert + u"y"_s.repeated(length - at);
+                const QByteArray expected = "N" END + QByteArray(at, 'x') + written
+                                            + QByteArray(length - at, 'y') + END "" END;
+                QCOMPARE(writeDeck(Cards{{u"N"_s, text, {}}}).bytes, expected);
+            }
+        }
+    }
+
+    // Fields are decoded sixteen bytes at a time too.
+    void readsLongFieldsLikeShortOnes_data()
+    {
+        QTest::addColumn<QByteArray>("insert");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("CR LF") << "\r\n"_ba << u"\r\n"_s;
+        QTest::newRow("lone CR") << "\r"_ba << u"\r\n"_s;
+        QTest::newRow("lone LF") << "\n"_ba << u"\r\n"_s;
+        QTest::newRow("LF CR") << "\n\r"_ba << u"\r\n\r\n"_s;
+        QTest::newRow("euro sign") << "\x80"_ba << u"€"_s;
+        QTest::newRow("curly quotes") << "\x93\x94"_ba << u"“”"_s;
+        QTest::newRow("undefined byte") << "\x81"_ba << u"\u0081"_s;
+        QTest::newRow("last of the block") << "\x9F"_ba << u"Ÿ"_s;
+        QTest::newRow("Latin-1") << "\xE9\xFF"_ba << u"éÿ"_s;
+        QTest::newRow("parenthesis") << ")"_ba << u")"_s;
+    }
+
+    void readsLongFieldsLikeShortOnes()
+    {
+        QFETCH(QByteArray, insert);
+        QFETCH(QString, read);
+        for (qsizetype length = 0; length <= 40; ++length) {
+            for (qsizetype at = 0; at <= length; ++at) {
+                const QByteArray bytes = "N" END + QByteArray(at, 'x') + insert
+                                         + QByteArray(length - at, 'y') + END "" END;
+                const QString front = u"x"_s.repeated(at) + read + u"y"_s.repeated(length - at);
+                QCOMPARE(readDeck(bytes).cards, (Cards{{u"N"_s, front, {}}}));
+            }
         }
     }
 
