@@ -82,6 +82,8 @@ public:
 
     // Replaces the file whole with the pieces produce hands over one at a time, or leaves the
     // old one untouched; returns why it failed, or an empty string (also when abandoned).
+    // produce may run on another thread, a piece or two ahead of the writing, while this call
+    // waits: it must touch no widget, and nothing it reads may change until writeFile returns.
     virtual QString writeFile(const QString &path,
                               const std::function<Piece(QByteArray &piece)> &produce) = 0;
     // The same, for bytes at hand.

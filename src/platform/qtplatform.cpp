@@ -15,6 +15,13 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
 #if defined(Q_OS_LINUX)
 #include <fcntl.h>
 #endif
@@ -35,6 +42,88 @@ QWidget *dialogParent()
 {
     return QApplication::activeWindow();
 }
+
+// Makes a file's pieces on a thread of its own, up to two ahead of the writing: encoding a
+// large deck takes about as long as writing it out, and this way the two overlap.
+class PieceMaker
+{
+public:
+    using Produce = std::function<Platform::Piece(QByteArray &piece)>;
+
+    explicit PieceMaker(const Produce &produce)
+        : m_produce(produce)
+        , m_thread([this] { run(); })
+    {
+    }
+
+    ~PieceMaker()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+
+    PieceMaker(const PieceMaker &) = delete;
+    PieceMaker &operator=(const PieceMaker &) = delete;
+
+    // The next piece, in order, and what comes with it.
+    std::pair<Platform::Piece, QByteArray> next()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_ready.empty(); });
+        auto piece = std::move(m_ready.front());
+        m_ready.pop_front();
+        m_changed.notify_all();
+        return piece;
+    }
+
+    // Gives a written piece's memory back, to be written over rather than allocated anew.
+    void recycle(QByteArray &&piece)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_spare.push_back(std::move(piece));
+    }
+
+private:
+    static constexpr std::size_t Ahead = 2;
+
+    void run()
+    {
+        for (;;) {
+            QByteArray piece;
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [this] { return m_stop || m_ready.size() < Ahead; });
+                if (m_stop)
+                    return;
+                if (!m_spare.empty()) {
+                    piece = std::move(m_spare.back());
+                    m_spare.pop_back();
+                }
+            }
+            const Platform::Piece step = m_produce(piece);
+            {
+                const std::lock_guard lock(m_mutex);
+                m_ready.emplace_back(step, std::move(piece));
+            }
+            m_changed.notify_all();
+            if (step == Platform::Piece::Last || step == Platform::Piece::Abandon)
+                return;
+        }
+    }
+
+    const Produce &m_produce;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::pair<Platform::Piece, QByteArray>> m_ready;
+    std::vector<QByteArray> m_spare;
+    bool m_stop = false;
+    // Last: it starts at once and uses all of the above.
+    std::thread m_thread;
+};
 
 class QtFileDialog final : public FileDialog
 {
@@ -234,10 +323,10 @@ QString QtPlatform::writeFile(const QString &path,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    QByteArray piece;
+    PieceMaker maker(produce);
     qint64 written = 0;
     for (;;) {
-        const Piece step = produce(piece);
+        auto [step, piece] = maker.next();
         if (step == Piece::Abandon) {
             file.cancelWriting();
             return {};
@@ -264,6 +353,7 @@ QString QtPlatform::writeFile(const QString &path,
         written += piece.size();
         if (step == Piece::Last)
             break;
+        maker.recycle(std::move(piece));
     }
     if (!file.commit())
         return file.errorString();
