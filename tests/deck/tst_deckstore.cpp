@@ -10,7 +10,7 @@ class TestDeckStore : public QObject
     Q_OBJECT
 
 private:
-    static DeckStore deckOf(std::initializer_list<QString> names)
+    static DeckStore deckOf(const QStringList &names)
     {
         DeckStore deck;
         deck.reset();
@@ -98,6 +98,53 @@ private Q_SLOTS:
         deck.blank(2);
         QCOMPARE(deck.findByName(wanted), found);
         QCOMPARE(deck.CardIndex, index);
+    }
+
+    // Slots are scanned many at a time: a name must be found wherever it stands.
+    void findsEveryPosition()
+    {
+        for (int size = 1; size <= 40; ++size) {
+            QStringList names;
+            for (int i = 1; i <= size; ++i)
+                names.append(u"card %1"_s.arg(i));
+            DeckStore deck = deckOf(names);
+            for (int i = 1; i <= size; ++i) {
+                QVERIFY(deck.findByName(names[i - 1]));
+                QCOMPARE(deck.CardIndex, i);
+            }
+            QVERIFY(!deck.findByName(u"card 0"_s));
+            QCOMPARE(deck.CardIndex, size + 1);
+        }
+    }
+
+    // Two different names whose hashes agree (found at run time, as the hash is seeded per
+    // process): the search must compare the names and go on past the first.
+    void findsPastAnotherNameWithTheSameHash()
+    {
+        QHash<quint32, QString> seen;
+        QString first;
+        QString second;
+        for (int i = 0; first.isEmpty() && i < 2'000'000; ++i) {
+            const QString name = u"name %1"_s.arg(i);
+            const auto hash = quint32(qHash(name));
+            if (const auto it = seen.constFind(hash); it != seen.cend()) {
+                first = *it;
+                second = name;
+            } else {
+                seen.insert(hash, name);
+            }
+        }
+        QVERIFY(!first.isEmpty());
+        QStringList names;
+        for (int i = 0; i < 37; ++i)
+            names.append(u"filler %1"_s.arg(i));
+        names.insert(5, first);
+        names.insert(30, second);
+        DeckStore deck = deckOf(names);
+        QVERIFY(deck.findByName(second));
+        QCOMPARE(deck.CardIndex, 31);
+        QVERIFY(deck.findByName(first));
+        QCOMPARE(deck.CardIndex, 6);
     }
 
     void searchesFollowEveryChangeOfNames()
