@@ -18,7 +18,8 @@ namespace {
 // stays on this thread. Fusion sets clips of its own while it draws, so a band is not a clip
 // on this painter but a small image of its own, put in place once drawn: the same pixels.
 constexpr int kPoolScanLines = 96;
-constexpr int kBandScanLines = 64;
+// As few bands as stay under it: each band draws the whole bar again, clipped.
+constexpr int kBandScanLines = 90;
 
 // Draws a tall scroll bar band by band; false, having drawn nothing, where that could change a
 // visible pixel: a rotated or skewed painter, one between device pixels, or one that blends.
