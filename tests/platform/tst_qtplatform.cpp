@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -135,6 +136,33 @@ private Q_SLOTS:
         QCOMPARE(textbox::text(&box), u"a\r\nb\r\nc"_s);
         box.selectAll();
         QCOMPARE(platform.selectedText(&box), std::optional<QString>(u"a\r\nb\r\nc"_s));
+    }
+
+    // A new text starts at the top with the caret before it, however far the old one was
+    // scrolled, with no undo history; typing and pasting then move the caret on.
+    void newTextStartsAtTheTop()
+    {
+        QPlainTextEdit box;
+        box.resize(241, 233);
+        box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QString lines = u"a line of a long text\r\n"_s.repeated(300);
+        textbox::setText(&box, lines);
+        box.moveCursor(QTextCursor::End);
+        QVERIFY(box.verticalScrollBar()->value() > 0);
+        box.setFocus();
+        QTest::keyClicks(&box, u"xy"_s);
+        textbox::setText(&box, u"second "_s + lines);
+        QCOMPARE(box.textCursor().position(), 0);
+        QVERIFY(!box.textCursor().hasSelection());
+        QCOMPARE(box.verticalScrollBar()->value(), 0);
+        QVERIFY(!box.document()->isUndoAvailable());
+        QTest::keyClicks(&box, u"ab"_s);
+        QCOMPARE(box.textCursor().position(), 2);
+        QVERIFY(platform.replaceSelectedText(&box, u"cd"_s));
+        QCOMPARE(box.textCursor().position(), 4);
+        QVERIFY(textbox::text(&box).startsWith(u"abcdsecond a line"_s));
     }
 
     void veryLongLinesWrapAnywhere()
