@@ -79,21 +79,24 @@ bool hasTerminatorInsideLine(const char *data, qsizetype size)
     return find(after, end, '\r') || find(after, end, '\n');
 }
 
-// Copies fewer than sixteen elements with two overlapping copies of a fixed size, which
-// compile to a few moves: a library call for every field's last few cost a fifth of the time.
-template <typename T>
-void copyShort(T *to, const T *from, qsizetype n)
+// The first and the last Count of n units, which overlap when n < 2 * Count.
+template <qsizetype Count>
+void copyEnds(char16_t *to, const char16_t *from, qsizetype n)
 {
-    const auto twice = [&]<std::size_t Count>() {
-        std::memcpy(to, from, Count * sizeof(T));
-        std::memcpy(to + n - Count, from + n - Count, Count * sizeof(T));
-    };
+    std::memcpy(to, from, Count * sizeof(char16_t));
+    std::memcpy(to + n - Count, from + n - Count, Count * sizeof(char16_t));
+}
+
+// Copies fewer than sixteen units with two copies of a fixed size, which compile to a few
+// moves: a library call for every field's last few cost a fifth of the writer's time.
+void copyShort(char16_t *to, const char16_t *from, qsizetype n)
+{
     if (n >= 8)
-        twice.template operator()<8>();
+        copyEnds<8>(to, from, n);
     else if (n >= 4)
-        twice.template operator()<4>();
+        copyEnds<4>(to, from, n);
     else if (n >= 2)
-        twice.template operator()<2>();
+        copyEnds<2>(to, from, n);
     else if (n == 1)
         to[0] = from[0];
 }
