@@ -39,4 +39,3 @@ QMainWindow *makeBareWindow()
 }
 
 } // namespace memoquill::bench
-

@@ -93,7 +93,9 @@ void floorReadAndDecode(benchmark::State &state)
     qsizetype decoded = 0;
     for (auto _ : state) {
         const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC);
-        struct stat info{};
+        struct stat info
+        {
+        };
         fstat(fd, &info);
         const auto size = qsizetype(info.st_size);
         const std::unique_ptr<unsigned char[]> buffer(new unsigned char[std::size_t(size)]);
@@ -138,12 +140,15 @@ void registerDeckBenchmarks()
 {
     const DeckSizes &n = deckSizes();
     for (const int cards : {n.one, n.thousand, n.full}) {
-        configure(benchmark::RegisterBenchmark("deck/read", readDeckInMemory), benchmark::kMicrosecond)
+        configure(benchmark::RegisterBenchmark("deck/read", readDeckInMemory),
+                  benchmark::kMicrosecond)
             ->Arg(cards);
-        configure(benchmark::RegisterBenchmark("deck/write", writeDeckInMemory), benchmark::kMicrosecond)
+        configure(benchmark::RegisterBenchmark("deck/write", writeDeckInMemory),
+                  benchmark::kMicrosecond)
             ->Arg(cards);
     }
-    configure(benchmark::RegisterBenchmark("deck/read_file", readDeckFromFile), benchmark::kMicrosecond)
+    configure(benchmark::RegisterBenchmark("deck/read_file", readDeckFromFile),
+              benchmark::kMicrosecond)
         ->Arg(n.full);
     configure(benchmark::RegisterBenchmark("floor/read_decode", floorReadAndDecode),
               benchmark::kMicrosecond)

@@ -1,8 +1,8 @@
 // The editor's and the reader's commands on large decks, driven as the tests drive them:
 // the real windows, offscreen, with the scripted platform answering every box. Beside them
 // their floors: the bare window with the same controls, and filling a plain uniform list.
-#include "benchcommon.h"
 #include "barewindow.h"
+#include "benchcommon.h"
 #include "deckgen.h"
 
 #include "accesskeybutton.h"

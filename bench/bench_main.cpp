@@ -220,7 +220,8 @@ int main(int argc, char *argv[])
     if (!writeDeck.isEmpty()) {
         QFile file(writeDeck);
         const QByteArray bytes = memoquill::bench::generateDeckBytes(writeCards);
-        if (writeCards < 1 || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        if (writeCards < 1 || !file.open(QIODevice::WriteOnly)
+            || file.write(bytes) != bytes.size()) {
             std::fprintf(stderr, "memoquill_bench: cannot write %s\n", qPrintable(writeDeck));
             return 1;
         }
@@ -254,8 +255,8 @@ int main(int argc, char *argv[])
             return 1;
         }
         for (const auto &[name, ms] : reporter.medians)
-            summary.write(QByteArray("bench/") + name.c_str() + '\t' + QByteArray::number(ms, 'f', 6)
-                          + "\tms\n");
+            summary.write(QByteArray("bench/") + name.c_str() + '\t'
+                          + QByteArray::number(ms, 'f', 6) + "\tms\n");
     }
     if (reporter.failed || reporter.medians.empty()) {
         std::fprintf(stderr, "memoquill_bench: %s\n",

@@ -228,7 +228,10 @@ int main(int argc, char *argv[])
             const bool kb = key.size() > 3 && key.compare(key.size() - 3, 3, "-kb") == 0;
             const bool ms = key.size() > 3 && key.compare(key.size() - 3, 3, "-ms") == 0;
             std::printf("%s%s/%s\t%.3f\t%s\n", prefix.c_str(), program.name.c_str(), key.c_str(),
-                        middle, kb ? "kB" : ms ? "ms" : "");
+                        middle,
+                        kb   ? "kB"
+                        : ms ? "ms"
+                             : "");
             std::fprintf(stderr, "  %s %.1f [%.1f..%.1f]", key.c_str(), middle, *low, *high);
         }
         std::fputc('\n', stderr);

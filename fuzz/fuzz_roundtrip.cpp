@@ -85,9 +85,8 @@ QList<CardRecord> buildSlots(Program &program)
                 c ^= 0x4000; // into the CJK block
             text += QChar(c);
         } else if (op == 0x88) {
-            const char32_t c = 0x10000
-                               + (program.next() << 16 | program.next() << 8 | program.next())
-                                     % 0x100000;
+            const char32_t c =
+                0x10000 + (program.next() << 16 | program.next() << 8 | program.next()) % 0x100000;
             text += QChar(QChar::highSurrogate(c));
             text += QChar(QChar::lowSurrogate(c));
         } else if (op == 0x89) {
@@ -113,8 +112,7 @@ QString withCrLf(const QString &text)
 bool terminatorBeforeLastLine(const QString &text)
 {
     const qsizetype found = text.indexOf(FieldTerminator);
-    return found >= 0
-           && (text.indexOf(u'\r', found) >= 0 || text.indexOf(u'\n', found) >= 0);
+    return found >= 0 && (text.indexOf(u'\r', found) >= 0 || text.indexOf(u'\n', found) >= 0);
 }
 
 // The byte each Windows-1252 character is written as; -1 for characters it lacks.

@@ -459,7 +459,8 @@ Narrowed narrow(QStringView text, char *out)
             bits(_mm_cmpeq_epi16(low, all(u'\n')), _mm_cmpeq_epi16(high, all(u'\n')));
         if (carriageReturns | lineFeeds | unsigned(carriageReturnBefore)) {
             // Each CR needs an LF right after it, each LF a CR right before it.
-            const unsigned pairedLineFeeds = (carriageReturns << 1) | unsigned(carriageReturnBefore);
+            const unsigned pairedLineFeeds =
+                (carriageReturns << 1) | unsigned(carriageReturnBefore);
             found.loneLineBreak |= (carriageReturns & 0x7FFF & ~(lineFeeds >> 1)) != 0
                                    || (lineFeeds & ~pairedLineFeeds) != 0
                                    || (carriageReturnBefore && !(lineFeeds & 1));
@@ -561,9 +562,9 @@ DeckWriter::Step DeckWriter::next(QByteArray &piece)
     // A UTF-8 file takes up to three bytes a character.
     const qsizetype perUnit = m_utf8 ? 3 : 1;
     // The piece's memory is written again, not given up and allocated anew.
-    ByteWriter out(std::exchange(piece, QByteArray()),
-                   std::min(m_pieceSize, m_estimate * perUnit) + m_spare * perUnit
-                       + Utf8ByteOrderMark.size());
+    ByteWriter out(std::exchange(piece, QByteArray()), std::min(m_pieceSize, m_estimate * perUnit)
+                                                           + m_spare * perUnit
+                                                           + Utf8ByteOrderMark.size());
     if (!m_started && m_utf8) {
         char *p = out.room(Utf8ByteOrderMark.size());
         out.advanceTo(std::copy(Utf8ByteOrderMark.begin(), Utf8ByteOrderMark.end(), p));
@@ -580,8 +581,8 @@ DeckWriter::Step DeckWriter::next(QByteArray &piece)
         if (card.name.isEmpty())
             continue;
         for (const QString *text : {&card.name, &card.front, &card.back}) {
-            const Written written = m_utf8 ? writeUtf8Field(out, *text)
-                                           : writeWindows1252Field(out, *text);
+            const Written written =
+                m_utf8 ? writeUtf8Field(out, *text) : writeWindows1252Field(out, *text);
             if (written == Written::TerminatorInsideLine) {
                 m_refused = card.name;
                 return Step::Refused;

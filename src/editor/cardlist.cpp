@@ -86,9 +86,9 @@ void CardCreate::BDel_Click()
     if (!m_deck.findByName(List->text(row)))
         return;
     const qint32 slot = m_deck.CardIndex;
-    const MsgResult answer =
-        m_platform.msgBox(u"Are you sure you wish to delete '"_s + m_deck.Cards(slot).name + u"'?"_s,
-                          u"Delete Card?"_s, MsgButtons::YesNo, MsgIcon::None);
+    const MsgResult answer = m_platform.msgBox(u"Are you sure you wish to delete '"_s
+                                                   + m_deck.Cards(slot).name + u"'?"_s,
+                                               u"Delete Card?"_s, MsgButtons::YesNo, MsgIcon::None);
     if (answer != MsgResult::Yes)
         return;
 

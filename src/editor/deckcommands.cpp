@@ -60,24 +60,23 @@ bool CardCreate::SaveDeck(bool AskFileName)
         // to disk while the rest is encoded.
         const Platform::BusyScope busy(m_platform);
         DeckWriter writer(m_deck.slots());
-        const QString reason =
-            m_platform.writeFile(m_deck.FilePath, [&writer](QByteArray &piece) {
-                switch (writer.next(piece)) {
-                case DeckWriter::Step::More:
-                    return Platform::Piece::More;
-                case DeckWriter::Step::Done:
-                    return Platform::Piece::Last;
-                case DeckWriter::Step::StartOver:
-                    return Platform::Piece::StartOver;
-                case DeckWriter::Step::Refused:
-                    break;
-                }
-                return Platform::Piece::Abandon;
-            });
+        const QString reason = m_platform.writeFile(m_deck.FilePath, [&writer](QByteArray &piece) {
+            switch (writer.next(piece)) {
+            case DeckWriter::Step::More:
+                return Platform::Piece::More;
+            case DeckWriter::Step::Done:
+                return Platform::Piece::Last;
+            case DeckWriter::Step::StartOver:
+                return Platform::Piece::StartOver;
+            case DeckWriter::Step::Refused:
+                break;
+            }
+            return Platform::Piece::Abandon;
+        });
         if (writer.refusedCard()) {
-            failure = u"The card '%1' contains the text )}]d8h0-0h8b)}] inside a line, which a "
-                      u"deck file cannot hold. Remove it and save again."_s.arg(
-                          *writer.refusedCard());
+            failure =
+                u"The card '%1' contains the text )}]d8h0-0h8b)}] inside a line, which a "
+                u"deck file cannot hold. Remove it and save again."_s.arg(*writer.refusedCard());
         } else if (!reason.isEmpty()) {
             failure = u"Could not save the deck to '%1'.\r\n%2"_s.arg(m_deck.FilePath, reason);
         }
@@ -126,8 +125,9 @@ void CardCreate::Mnew_Click()
 {
     if (m_deck.CardCount() != 0) {
         const QString prompt =
-            AskLoad ? u"Are you sure you wish to Load a new project? All unsaved work will be lost."_s
-                    : u"Are you sure you wish to start a new project? All unsaved work will be lost."_s;
+            AskLoad
+                ? u"Are you sure you wish to Load a new project? All unsaved work will be lost."_s
+                : u"Are you sure you wish to start a new project? All unsaved work will be lost."_s;
         const QString title = AskLoad ? u"Load New Project"_s : u"New Project"_s;
         AskLoad = false;
         sure = m_platform.msgBox(prompt, title, MsgButtons::YesNo, MsgIcon::Question);
@@ -214,9 +214,9 @@ void CardCreate::Form_QueryUnload(bool &Cancel)
                 answer = MsgResult::Cancel;
         }
     } else {
-        answer = m_platform.msgBox(u"Do you want to save changes to '"_s + *m_deck.CurrentFile
-                                       + u"'?"_s,
-                                   u"Save Changes?"_s, MsgButtons::YesNoCancel, MsgIcon::None);
+        answer =
+            m_platform.msgBox(u"Do you want to save changes to '"_s + *m_deck.CurrentFile + u"'?"_s,
+                              u"Save Changes?"_s, MsgButtons::YesNoCancel, MsgIcon::None);
         if (answer == MsgResult::Yes && !SaveDeck(false))
             answer = MsgResult::Cancel;
     }

@@ -23,8 +23,8 @@ constexpr int kBandScanLines = 90;
 
 // Draws a tall scroll bar band by band; false, having drawn nothing, where that could change a
 // visible pixel: a rotated or skewed painter, one between device pixels, or one that blends.
-bool drawScrollBarInBands(const QStyle *style, const QStyleOptionComplex *option,
-                          QPainter *painter, const QWidget *widget)
+bool drawScrollBarInBands(const QStyle *style, const QStyleOptionComplex *option, QPainter *painter,
+                          const QWidget *widget)
 {
     // Only a scroll bar painting itself: Qt clips that to the widget, so whatever Fusion draws
     // beyond the rectangle (an outline's last pixel) is never seen and the bands can leave it.

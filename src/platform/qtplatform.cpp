@@ -158,7 +158,7 @@ private:
             m_dialog = new QFileDialog(m_owner);
         m_dialog->setAcceptMode(mode);
         m_dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                               : QFileDialog::ExistingFile);
+                                                              : QFileDialog::ExistingFile);
         m_dialog->setOption(QFileDialog::HideNameFilterDetails);
         if (!m_fileTypes.isEmpty())
             m_dialog->setNameFilter(nameFilter(m_fileTypes));
@@ -166,8 +166,8 @@ private:
             m_dialog->selectFile(m_fileName);
         const bool accepted = m_dialog->exec() == QDialog::Accepted;
         // The dialog may be gone with its owner window once exec() returns.
-        const QStringList chosen = (accepted && m_dialog) ? m_dialog->selectedFiles()
-                                                          : QStringList();
+        const QStringList chosen =
+            (accepted && m_dialog) ? m_dialog->selectedFiles() : QStringList();
         m_fileName = chosen.value(0);
     }
 

@@ -132,7 +132,7 @@ const ScriptedPlatform::Answer *ScriptedPlatform::take(const ShownBox &box)
     }
     if (m_answers.front().kind != box.kind) {
         fail(u"unexpected %1: the next answer is for a %2"_s.arg(describe(box),
-                                                                kindName(m_answers.front().kind)));
+                                                                 kindName(m_answers.front().kind)));
         return nullptr;
     }
     m_current = std::move(m_answers.front());
@@ -142,8 +142,8 @@ const ScriptedPlatform::Answer *ScriptedPlatform::take(const ShownBox &box)
     return &m_current;
 }
 
-MsgResult ScriptedPlatform::msgBox(const QString &prompt, const QString &title,
-                                   MsgButtons buttons, MsgIcon icon)
+MsgResult ScriptedPlatform::msgBox(const QString &prompt, const QString &title, MsgButtons buttons,
+                                   MsgIcon icon)
 {
     ShownBox box;
     box.kind = ShownBox::Message;

@@ -10,8 +10,7 @@ QString toCrLf(QString documentText)
     // toPlainText() would turn no-break spaces into spaces: only raw text is exact.
     qsizetype breaks = 0;
     for (const QChar c : std::as_const(documentText)) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n'
-            || c == u'\r')
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n' || c == u'\r')
             ++breaks;
     }
     if (breaks == 0)

@@ -62,9 +62,10 @@ void CardReader::buildDesign()
     textbox::setText(TCard, WaitingText);
     textbox::setReadOnly(TCard, true);
 
-    CBack = make<QCheckBox>(client, "CBack", u"Show Back First"_s, twipsRect(2760, 5280, 1455, 255));
-    CSFirst = make<QCheckBox>(client, "CSFirst", u"Skip First Card"_s,
-                              twipsRect(2760, 4920, 1335, 375));
+    CBack =
+        make<QCheckBox>(client, "CBack", u"Show Back First"_s, twipsRect(2760, 5280, 1455, 255));
+    CSFirst =
+        make<QCheckBox>(client, "CSFirst", u"Skip First Card"_s, twipsRect(2760, 4920, 1335, 375));
     BNext = make<QPushButton>(client, "BNext", u"Next Card"_s, twipsRect(120, 4560, 2535, 975));
     BFlip = make<QPushButton>(client, "BFlip", u"Flip"_s, twipsRect(120, 4080, 4095, 375));
     CRand = make<QCheckBox>(client, "CRand", u"Random"_s, twipsRect(2760, 4560, 1335, 375));

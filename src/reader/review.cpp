@@ -59,7 +59,8 @@ void CardReader::randomPick()
     const qint32 previous = m_deck.isSlot(m_deck.CardIndex) ? m_deck.CardIndex : 0;
     // Only possible with two cards, Skip First Card on and card 2 current: nothing else may
     // be picked, so card 2 stays, as the sequential order would show it.
-    const qint32 candidates = count - (previous != 0 ? 1 : 0) - (SkipFirst && previous != 1 ? 1 : 0);
+    const qint32 candidates =
+        count - (previous != 0 ? 1 : 0) - (SkipFirst && previous != 1 ? 1 : 0);
     if (candidates == 0)
         return;
     // Formed wider than the 16-bit counter, so a full deck of 32,767 cards works too.

@@ -55,19 +55,32 @@ QList<QAccessibleInterface *> reachable(QAccessibleInterface *root)
 QString roleName(QAccessible::Role role)
 {
     switch (role) {
-    case QAccessible::Window: return u"window"_s;
-    case QAccessible::MenuBar: return u"menu bar"_s;
-    case QAccessible::PopupMenu: return u"menu"_s;
-    case QAccessible::MenuItem: return u"menu item"_s;
-    case QAccessible::Separator: return u"separator"_s;
-    case QAccessible::ScrollBar: return u"scroll bar"_s;
-    case QAccessible::StaticText: return u"label"_s;
-    case QAccessible::EditableText: return u"text box"_s;
-    case QAccessible::List: return u"list"_s;
-    case QAccessible::ListItem: return u"list item"_s;
-    case QAccessible::PushButton: return u"button"_s;
-    case QAccessible::CheckBox: return u"check box"_s;
-    default: return u"role %1"_s.arg(int(role));
+    case QAccessible::Window:
+        return u"window"_s;
+    case QAccessible::MenuBar:
+        return u"menu bar"_s;
+    case QAccessible::PopupMenu:
+        return u"menu"_s;
+    case QAccessible::MenuItem:
+        return u"menu item"_s;
+    case QAccessible::Separator:
+        return u"separator"_s;
+    case QAccessible::ScrollBar:
+        return u"scroll bar"_s;
+    case QAccessible::StaticText:
+        return u"label"_s;
+    case QAccessible::EditableText:
+        return u"text box"_s;
+    case QAccessible::List:
+        return u"list"_s;
+    case QAccessible::ListItem:
+        return u"list item"_s;
+    case QAccessible::PushButton:
+        return u"button"_s;
+    case QAccessible::CheckBox:
+        return u"check box"_s;
+    default:
+        return u"role %1"_s.arg(int(role));
     }
 }
 
@@ -80,9 +93,8 @@ QStringList announced(QWidget *window)
             continue;
         QString line = roleName(node->role()) + u" '"_s + node->text(QAccessible::Name) + u'\'';
         // A list names itself as its key (Qt's table views do): no key to announce.
-        const QString key = node->role() == QAccessible::List
-                                ? QString()
-                                : node->text(QAccessible::Accelerator);
+        const QString key =
+            node->role() == QAccessible::List ? QString() : node->text(QAccessible::Accelerator);
         if (!key.isEmpty())
             line += u' ' + key.toUpper();
         lines.append(line);
@@ -132,7 +144,6 @@ class TestAccessibility : public AppTest
 {
     Q_OBJECT
 
-
     CardCreate *editor() { return app->editor(); }
     // The reader as the user meets it: opened from the editor with cards in the deck.
     CardReader *openReader()
@@ -147,38 +158,38 @@ private Q_SLOTS:
     void editorAsAScreenReaderAnnouncesIt()
     {
         QCOMPARE(announced(editor()), (QStringList{
-            u"window 'Memoquill - CardCreate'"_s,
-            u"text box 'Back text'"_s,
-            u"scroll bar 'Back text scroll bar'"_s,
-            u"text box 'Front text'"_s,
-            u"scroll bar 'Front text scroll bar'"_s,
-            u"list 'Card List'"_s,
-            u"button 'Delete Card' ALT+D"_s,
-            u"button 'New Card' ALT+W"_s,
-            // The card name label, empty with no card shown.
-            u"label ''"_s,
-            u"label 'Card List'"_s,
-            u"label 'Back'"_s,
-            u"label 'Front'"_s,
-            u"menu bar 'Menu bar'"_s,
-            u"menu item 'File' ALT+F"_s,
-            u"menu 'File'"_s,
-            u"menu item 'New' CTRL+N"_s,
-            u"menu item 'Save' CTRL+S"_s,
-            u"menu item 'Save As' CTRL+A"_s,
-            u"menu item 'Load' CTRL+L"_s,
-            u"separator ''"_s,
-            u"menu item 'Crash my Computer!'"_s,
-            u"separator ''"_s,
-            u"menu item 'Exit' CTRL+Q"_s,
-            u"menu item 'Edit' ALT+E"_s,
-            u"menu 'Edit'"_s,
-            u"menu item 'Cut' CTRL+X"_s,
-            u"menu item 'Copy' CTRL+C"_s,
-            u"menu item 'Paste' CTRL+V"_s,
-            u"menu item 'CardReader' ALT+R"_s,
-            u"menu item 'About' ALT+A"_s,
-        }));
+                                          u"window 'Memoquill - CardCreate'"_s,
+                                          u"text box 'Back text'"_s,
+                                          u"scroll bar 'Back text scroll bar'"_s,
+                                          u"text box 'Front text'"_s,
+                                          u"scroll bar 'Front text scroll bar'"_s,
+                                          u"list 'Card List'"_s,
+                                          u"button 'Delete Card' ALT+D"_s,
+                                          u"button 'New Card' ALT+W"_s,
+                                          // The card name label, empty with no card shown.
+                                          u"label ''"_s,
+                                          u"label 'Card List'"_s,
+                                          u"label 'Back'"_s,
+                                          u"label 'Front'"_s,
+                                          u"menu bar 'Menu bar'"_s,
+                                          u"menu item 'File' ALT+F"_s,
+                                          u"menu 'File'"_s,
+                                          u"menu item 'New' CTRL+N"_s,
+                                          u"menu item 'Save' CTRL+S"_s,
+                                          u"menu item 'Save As' CTRL+A"_s,
+                                          u"menu item 'Load' CTRL+L"_s,
+                                          u"separator ''"_s,
+                                          u"menu item 'Crash my Computer!'"_s,
+                                          u"separator ''"_s,
+                                          u"menu item 'Exit' CTRL+Q"_s,
+                                          u"menu item 'Edit' ALT+E"_s,
+                                          u"menu 'Edit'"_s,
+                                          u"menu item 'Cut' CTRL+X"_s,
+                                          u"menu item 'Copy' CTRL+C"_s,
+                                          u"menu item 'Paste' CTRL+V"_s,
+                                          u"menu item 'CardReader' ALT+R"_s,
+                                          u"menu item 'About' ALT+A"_s,
+                                      }));
     }
 
     void readerAsAScreenReaderAnnouncesIt()
@@ -186,25 +197,25 @@ private Q_SLOTS:
         CardReader *reader = openReader();
         QVERIFY(reader && reader->isVisible());
         QCOMPARE(announced(reader), (QStringList{
-            u"window 'Memoquill - CardReader'"_s,
-            u"text box 'Card text'"_s,
-            u"scroll bar 'Card text scroll bar'"_s,
-            u"check box 'Show Back First'"_s,
-            u"check box 'Skip First Card'"_s,
-            u"button 'Next Card'"_s,
-            u"button 'Flip'"_s,
-            u"check box 'Random'"_s,
-            u"menu bar 'Menu bar'"_s,
-            u"menu item 'File' ALT+F"_s,
-            u"menu 'File'"_s,
-            u"menu item 'New' CTRL+N"_s,
-            u"menu item 'Save' CTRL+S"_s,
-            u"menu item 'Save As' CTRL+A"_s,
-            u"menu item 'Load' CTRL+L"_s,
-            u"separator ''"_s,
-            u"menu item 'Exit' CTRL+Q"_s,
-            u"menu item 'CardCreate' ALT+C"_s,
-        }));
+                                        u"window 'Memoquill - CardReader'"_s,
+                                        u"text box 'Card text'"_s,
+                                        u"scroll bar 'Card text scroll bar'"_s,
+                                        u"check box 'Show Back First'"_s,
+                                        u"check box 'Skip First Card'"_s,
+                                        u"button 'Next Card'"_s,
+                                        u"button 'Flip'"_s,
+                                        u"check box 'Random'"_s,
+                                        u"menu bar 'Menu bar'"_s,
+                                        u"menu item 'File' ALT+F"_s,
+                                        u"menu 'File'"_s,
+                                        u"menu item 'New' CTRL+N"_s,
+                                        u"menu item 'Save' CTRL+S"_s,
+                                        u"menu item 'Save As' CTRL+A"_s,
+                                        u"menu item 'Load' CTRL+L"_s,
+                                        u"separator ''"_s,
+                                        u"menu item 'Exit' CTRL+Q"_s,
+                                        u"menu item 'CardCreate' ALT+C"_s,
+                                    }));
     }
 
     // The rules behind the two lists, so a control added later is held to them too.
@@ -317,7 +328,9 @@ private Q_SLOTS:
         // Qt animates the press: the click follows a moment later.
         next->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(accessibleText(reader->TCard), u"front 2"_s);
-        nodeOf(reader->BFlip)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        nodeOf(reader->BFlip)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(accessibleText(reader->TCard), u"back 2"_s);
     }
 };

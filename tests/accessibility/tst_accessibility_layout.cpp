@@ -34,9 +34,9 @@ QRect paintedRect(const QWidget *control)
         option.text = check->text();
         const QRect box = style->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
         const QRect contents = style->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
-        const QRect text = style->itemTextRect(metrics, contents,
-                                               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
-                                               true, check->text());
+        const QRect text = style->itemTextRect(
+            metrics, contents, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, true,
+            check->text());
         return box | text;
     }
     return control->rect();
@@ -98,8 +98,8 @@ private Q_SLOTS:
         QFETCH(QString, which);
         QMainWindow *shown = window(which);
         QVERIFY(shown && shown->isVisible());
-        for (QWidget *control : shown->centralWidget()->findChildren<QWidget *>(
-                 Qt::FindDirectChildrenOnly)) {
+        for (QWidget *control :
+             shown->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             if (!qobject_cast<QLabel *>(control) && !qobject_cast<QAbstractButton *>(control))
                 continue;
             // Wide enough for the whole caption; the height is judged by what is painted, as
@@ -107,7 +107,8 @@ private Q_SLOTS:
             const int wanted = control->sizeHint().width();
             QVERIFY2(wanted <= control->width(),
                      qPrintable(u"%1 wants %2 pixels and has %3"_s.arg(describe(control))
-                                    .arg(wanted).arg(control->width())));
+                                    .arg(wanted)
+                                    .arg(control->width())));
             const QRect painted = paintedRect(control);
             QVERIFY2(control->rect().contains(painted), qPrintable(describe(control)));
         }

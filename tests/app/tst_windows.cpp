@@ -15,7 +15,6 @@ class TestWindows : public AppTest
 {
     Q_OBJECT
 
-
     CardCreate *editor() { return app->editor(); }
     CardReader *reader() { return app->reader(); }
     QString shown() { return textOf(reader()->TCard); }
@@ -286,9 +285,9 @@ private Q_SLOTS:
         QVERIFY(editor()->close());
         const QList<ShownBox> boxes = app->platform.shown();
         QCOMPARE(boxes.last().prompt, u"Do you want to save changes to '%1'?"_s.arg(file));
-        QCOMPARE(shownTitles(), (QStringList{u"New Card"_s, u"New Card"_s, u"dialog"_s,
-                                             u"Load New Project"_s, u"dialog"_s,
-                                             u"Save Changes?"_s}));
+        QCOMPARE(shownTitles(),
+                 (QStringList{u"New Card"_s, u"New Card"_s, u"dialog"_s, u"Load New Project"_s,
+                              u"dialog"_s, u"Save Changes?"_s}));
         QCOMPARE(readAll(file), saved);
         QCOMPARE(app->quitCount, 1);
         QVERIFY(!reader());

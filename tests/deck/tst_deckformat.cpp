@@ -47,8 +47,8 @@ private Q_SLOTS:
             << "two\r\nlines"_ba END "a\r\nb\r\nc" END "x" END << false;
         QTest::newRow("text ending with a line break keeps it")
             << Cards{{u"A"_s, u"x\r\n"_s, u"\r\n"_s}} << "A"_ba END "x\r\n" END "\r\n" END << false;
-        QTest::newRow("empty front and back") << Cards{{u"A"_s, {}, {}}} << "A"_ba END END END
-                                              << false;
+        QTest::newRow("empty front and back")
+            << Cards{{u"A"_s, {}, {}}} << "A"_ba END END END << false;
         QTest::newRow("written exactly as held")
             << Cards{{u" \"Q\", 1 "_s, u"a,b\r\n\r\n  \"c\"  "_s, u"\t\0\x7f"_s}}
             << " \"Q\", 1 "_ba END "a,b\r\n\r\n  \"c\"  " END "\t\0\x7f" END << false;
@@ -73,8 +73,8 @@ private Q_SLOTS:
             << BOM "caf\xC3\xA9"_ba END "x" END END "\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1" END
                    "\xF0\x9F\x98\x80" END END
             << true;
-        QTest::newRow("C1 control Windows-1252 lacks") << Cards{{u"\u0080"_s, {}, {}}}
-                                                       << BOM "\xC2\x80"_ba END END END << true;
+        QTest::newRow("C1 control Windows-1252 lacks")
+            << Cards{{u"\u0080"_s, {}, {}}} << BOM "\xC2\x80"_ba END END END << true;
         QTest::newRow("U+FEFF starting fields is text")
             << Cards{{u"\uFEFFa"_s, u"\uFEFF"_s, u"\uFEFF\uFEFF"_s}}
             << BOM BOM "a"_ba END BOM END BOM BOM END << true;
@@ -151,8 +151,7 @@ private Q_SLOTS:
         // Every length up to two and a half blocks, the insert at every place in it.
         for (qsizetype length = 0; length <= 40; ++length) {
             for (qsizetype at = 0; at <= length; ++at) {
-                const QString text =
-                    u"x"_s.repeated(at) + insert + u"y"_s.repeated(length - at);
+                const QString text = u"x"_s.repeated(at) + insert + u"y"_s.repeated(length - at);
                 const QByteArray expected = "N" END + QByteArray(at, 'x') + written
                                             + QByteArray(length - at, 'y') + END "" END;
                 QCOMPARE(writeDeck(Cards{{u"N"_s, text, {}}}).bytes, expected);
@@ -282,8 +281,7 @@ private Q_SLOTS:
             << "A" END "x" TERM "\r\ny" END "back" END "B" END "bf" END "bb" END ""_ba
             << Cards{{u"A"_s, u"x"_s, u"y"_s}, {u"back"_s, u"B"_s, u"bf"_s}};
         QTest::newRow("record with an empty name is dropped")
-            << END "f" END "b" END "C" END "c" END "c" END ""_ba
-            << Cards{{u"C"_s, u"c"_s, u"c"_s}};
+            << END "f" END "b" END "C" END "c" END "c" END ""_ba << Cards{{u"C"_s, u"c"_s, u"c"_s}};
         QTest::newRow("incomplete last record is dropped") << aBytes + "B" END "f2" END << a;
         QTest::newRow("trailing lines are dropped") << aBytes + "junk\r\nmore" << a;
         QTest::newRow("last line needs no line end") << "A"_ba END "f" END "b" TERM << a;
@@ -345,15 +343,14 @@ private Q_SLOTS:
         QTest::addColumn<Cards>("slots");
         QTest::addColumn<QString>("refused");
         QTest::newRow("in a name") << Cards{{u"a" TERM "\r\nb"_s, {}, {}}} << u"a" TERM "\r\nb"_s;
-        QTest::newRow("in a front, before a lone LF") << Cards{{u"A"_s, u"x" TERM "\ny"_s, {}}}
-                                                      << u"A"_s;
-        QTest::newRow("in a back, before a final lone CR") << Cards{{u"A"_s, {}, u"" TERM "\r"_s}}
-                                                           << u"A"_s;
-        QTest::newRow("the first such card is named")
-            << Cards{{u"ok"_s, {}, {}},
-                     {u"B"_s, {}, u"" TERM "\r\n"_s},
-                     {u"C"_s, u"" TERM "\r\nx"_s, {}}}
-            << u"B"_s;
+        QTest::newRow("in a front, before a lone LF")
+            << Cards{{u"A"_s, u"x" TERM "\ny"_s, {}}} << u"A"_s;
+        QTest::newRow("in a back, before a final lone CR")
+            << Cards{{u"A"_s, {}, u"" TERM "\r"_s}} << u"A"_s;
+        QTest::newRow("the first such card is named") << Cards{{u"ok"_s, {}, {}},
+                                                               {u"B"_s, {}, u"" TERM "\r\n"_s},
+                                                               {u"C"_s, u"" TERM "\r\nx"_s, {}}}
+                                                      << u"B"_s;
     }
 
     void refusesTerminatorBeforeLastLine()

@@ -15,7 +15,8 @@ private:
         DeckStore deck;
         deck.reset();
         for (const QString &name : names)
-            [[maybe_unused]] bool added = deck.append({name, name + u" front"_s, name + u" back"_s});
+            [[maybe_unused]] bool added =
+                deck.append({name, name + u" front"_s, name + u" back"_s});
         return deck;
     }
 

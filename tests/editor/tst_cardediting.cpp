@@ -2,8 +2,8 @@
 #include "testapp.h"
 
 #include <QLabel>
-#include <QTimer>
 #include <QMenu>
+#include <QTimer>
 
 using namespace memoquill;
 using namespace memoquill::test;
@@ -339,7 +339,7 @@ private Q_SLOTS:
         QTest::keyClicks(editor->TBack, u"Paris"_s);
         QTest::keyClick(editor->TBack, Qt::Key_Tab);
         QCOMPARE(app->deck.Cards(1), (CardRecord{u"Capital of France"_s,
-                                                  u"What is the capital of France?"_s, u"Paris"_s}));
+                                                 u"What is the capital of France?"_s, u"Paris"_s}));
     }
 };
 

@@ -7,14 +7,14 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-
 using namespace memoquill;
 using namespace memoquill::test;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString EmptyDeckText = u"There currently no cards.  Create a card first by clicking 'New Card'"_s;
+const QString EmptyDeckText =
+    u"There currently no cards.  Create a card first by clicking 'New Card'"_s;
 
 } // namespace
 
@@ -246,8 +246,9 @@ private Q_SLOTS:
     void completedLoadShowsTheFirstCard()
     {
         const QString file = path(u"deck.mqd"_s);
-        QVERIFY(writeAll(file, deckRecord("One", "1 front", "1 back") + deckRecord("Two", "2f", "2b")
-                           + deckRecord("Three", "3f", "3b")));
+        QVERIFY(writeAll(file, deckRecord("One", "1 front", "1 back")
+                                   + deckRecord("Two", "2f", "2b")
+                                   + deckRecord("Three", "3f", "3b")));
         app->platform.answerOpenDialog(file);
         QVERIFY(trigger(editor->Mload));
         const ShownBox dialog = nextBox();
@@ -431,8 +432,8 @@ private Q_SLOTS:
         // 4. Save: the dialog, ".mqd" appended, every field terminated.
         app->platform.answerSaveDialog(path(u"capitals"_s));
         QTest::keyClick(editor->TBack, Qt::Key_S, Qt::ControlModifier);
-        const QByteArray saved =
-            deckRecord("France", "Capital of France?", "Paris") + deckRecord("Italy", "Capital of Italy?", "Rome");
+        const QByteArray saved = deckRecord("France", "Capital of France?", "Paris")
+                                 + deckRecord("Italy", "Capital of Italy?", "Rome");
         QCOMPARE(readAll(file), saved);
         // 7. Load asks first, then shows the first card.
         app->platform.answerMessage(MsgResult::Yes);

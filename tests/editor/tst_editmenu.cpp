@@ -172,7 +172,8 @@ private Q_SLOTS:
     {
         for (QPlainTextEdit *box : {editor->TFront, editor->TBack}) {
             QCOMPARE(box->contextMenuPolicy(), Qt::ActionsContextMenu);
-            QCOMPARE(box->actions(), (QList<QAction *>{editor->MCut, editor->MCopy, editor->MPaste}));
+            QCOMPARE(box->actions(),
+                     (QList<QAction *>{editor->MCut, editor->MCopy, editor->MPaste}));
         }
         // Through the same handler as the menu: the selection reaches the platform's clipboard.
         showCard(u"right click"_s, QString());
@@ -186,8 +187,9 @@ private Q_SLOTS:
         app->platform.answerMessage(MsgResult::Cancel);
         QVERIFY(trigger(editor->MAbout));
         const ShownBox box = app->platform.takeShown();
-        QCOMPARE(box.prompt,
-                 u"Programmed by Alder Quimbly\r\nTested by Brisk Oddal\r\nTitle concept by Wend"_s);
+        QCOMPARE(
+            box.prompt,
+            u"Programmed by Alder Quimbly\r\nTested by Brisk Oddal\r\nTitle concept by Wend"_s);
         QCOMPARE(box.title, u"Memoquill"_s);
         QCOMPARE(box.buttons, MsgButtons::OkCancel);
         QCOMPARE(box.icon, MsgIcon::None);

@@ -43,7 +43,8 @@ QList<MenuRow> menuTree(QMenuBar *bar)
     for (QAction *entry : bar->actions()) {
         QMenu *menu = entry->menu();
         const QString name = menu ? menu->objectName() : entry->objectName();
-        rows.append({name, u"-"_s, entry->text(), entry->shortcut().toString(), entry->isEnabled()});
+        rows.append(
+            {name, u"-"_s, entry->text(), entry->shortcut().toString(), entry->isEnabled()});
         if (!menu)
             continue;
         for (QAction *item : menu->actions()) {
@@ -68,7 +69,6 @@ private Q_SLOTS:
         AppTest::init();
         editor = app->editor();
     }
-
 
     void windowAndClientArea()
     {

@@ -247,7 +247,8 @@ private Q_SLOTS:
                                                   {{}, Platform::Piece::Abandon}})),
                  QString());
         QCOMPARE(readAll(path), QByteArray("xy"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"deck.mqd"_s});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"deck.mqd"_s});
     }
 
     void writeReplacesWholeOrNotAtAll()
@@ -274,7 +275,11 @@ private Q_SLOTS:
         QCOMPARE(platform.writeFile(path, big), QString());
         read.clear();
         int pieces = 0;
-        QCOMPARE(platform.readFile(path, [&](QByteArrayView piece) { ++pieces; return collect(piece); }),
+        QCOMPARE(platform.readFile(path,
+                                   [&](QByteArrayView piece) {
+                                       ++pieces;
+                                       return collect(piece);
+                                   }),
                  QString());
         QCOMPARE(read, big);
         QVERIFY(pieces > 1);

@@ -27,7 +27,6 @@ class TestReaderDesign : public AppTest
 {
     Q_OBJECT
 
-
 private Q_SLOTS:
     void createdHiddenOnFirstReference()
     {
@@ -96,10 +95,9 @@ private Q_SLOTS:
             if (!menu)
                 continue;
             for (QAction *item : menu->actions()) {
-                rows.append(u"  %1|%2|%3|%4"_s.arg(item->objectName(),
-                                                   item->isSeparator() ? u"-"_s : item->text(),
-                                                   item->shortcut().toString(),
-                                                   item->isEnabled() ? u"on"_s : u"off"_s));
+                rows.append(u"  %1|%2|%3|%4"_s.arg(
+                    item->objectName(), item->isSeparator() ? u"-"_s : item->text(),
+                    item->shortcut().toString(), item->isEnabled() ? u"on"_s : u"off"_s));
             }
         }
         const QStringList expected = {
@@ -122,8 +120,8 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited.append(QApplication::focusWidget()->objectName());
         }
-        QCOMPARE(visited, (QStringList{u"BFlip"_s, u"BNext"_s, u"CSFirst"_s, u"CBack"_s,
-                                       u"TCard"_s, u"CRand"_s}));
+        QCOMPARE(visited, (QStringList{u"BFlip"_s, u"BNext"_s, u"CSFirst"_s, u"CBack"_s, u"TCard"_s,
+                                       u"CRand"_s}));
         // Space toggles Random from the start.
         QTest::keyClick(reader->CRand, Qt::Key_Space);
         QVERIFY(reader->CRand->isChecked());

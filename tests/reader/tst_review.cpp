@@ -11,7 +11,6 @@ class TestReview : public AppTest
 {
     Q_OBJECT
 
-
     CardReader *reader() { return app->windows->reader(); }
     QString shown() { return textOf(reader()->TCard); }
 

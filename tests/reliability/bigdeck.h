@@ -12,8 +12,8 @@ inline QByteArray bigDeckBytes(char variant)
     const QString filler = u"Le cœur a ses raisons que la raison ne connaît point. "_s.repeated(4);
     for (int i = 1; i <= memoquill::DeckStore::MaxCards; ++i) {
         const QString n = QString::number(i) + QLatin1Char(variant);
-        cards.append({u"Card "_s + n, u"Front "_s + n + u' ' + filler,
-                      u"Back "_s + n + u"\r\n"_s + filler});
+        cards.append(
+            {u"Card "_s + n, u"Front "_s + n + u' ' + filler, u"Back "_s + n + u"\r\n"_s + filler});
     }
     return memoquill::writeDeck(cards).bytes;
 }

@@ -22,8 +22,6 @@ QByteArray deckBytes(const QByteArray &name)
     return deckRecord(name, "front", "back");
 }
 
-
-
 // Mounting needs root; without it the file-system rows are skipped.
 bool run(const QString &program, const QStringList &arguments)
 {
@@ -168,7 +166,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(QFileInfo(link).symLinkTarget(), real);
         QCOMPARE(readAll(real),
-                 QByteArray("Old)}]d8h0-0h8b)}]\r\nnew front)}]d8h0-0h8b)}]\r\nback)}]d8h0-0h8b)}]\r\n"));
+                 QByteArray(
+                     "Old)}]d8h0-0h8b)}]\r\nnew front)}]d8h0-0h8b)}]\r\nback)}]d8h0-0h8b)}]\r\n"));
     }
 
     void permissionsAreKept()
@@ -179,7 +178,9 @@ private Q_SLOTS:
         loadDeck(file);
         editor()->TBack->setPlainText(u"changed"_s);
         QVERIFY(trigger(editor()->MSave));
-        struct stat info{};
+        struct stat info
+        {
+        };
         QCOMPARE(::stat(QFile::encodeName(file).constData(), &info), 0);
         QCOMPARE(info.st_mode & 07777, mode_t(0640));
         QVERIFY(readAll(file).contains("changed"));

@@ -4,9 +4,9 @@
 #include "testapp.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <random>
@@ -53,7 +53,8 @@ private Q_SLOTS:
         const QString folder = dir.path();
 
         // About 100 MB in 20,500 cards of some 4.9 KB each.
-        const QByteArray paragraph = QByteArray("Lorem ipsum dolor sit amet, consectetur. ").repeated(40);
+        const QByteArray paragraph =
+            QByteArray("Lorem ipsum dolor sit amet, consectetur. ").repeated(40);
         writeFile(folder + u"/big.mqd"_s, 20500, [&](qint64 i) {
             return field("Card " + QByteArray::number(i)) + field(paragraph + "\r\n" + paragraph)
                    + field(paragraph);
@@ -68,8 +69,9 @@ private Q_SLOTS:
         writeFile(folder + u"/line.mqd"_s, 50, [](qint64) { return QByteArray(1 << 20, 'x'); });
         QTest::newRow("one 50 MB line without terminator") << u"line.mqd"_s << 0;
 
-        writeFile(folder + u"/40000.mqd"_s, 40000,
-                  [](qint64 i) { return field("n" + QByteArray::number(i)) + field("") + field(""); });
+        writeFile(folder + u"/40000.mqd"_s, 40000, [](qint64 i) {
+            return field("n" + QByteArray::number(i)) + field("") + field("");
+        });
         QTest::newRow("40,000 records") << u"40000.mqd"_s << -1;
 
         // Random bytes, with a terminator now and then so that fields do end.
@@ -116,8 +118,9 @@ private Q_SLOTS:
         CardCreate *editor = app.editor();
         if (cards == -1) {
             app.platform.takeShown();
-            QCOMPARE(app.platform.takeShown().prompt,
-                     u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(path));
+            QCOMPARE(
+                app.platform.takeShown().prompt,
+                u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(path));
             QCOMPARE(app.deck.CardCount(), 0);
         } else if (cards >= 0) {
             QCOMPARE(app.deck.CardCount(), cards);

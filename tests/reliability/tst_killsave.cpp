@@ -51,8 +51,9 @@ private Q_SLOTS:
                      qPrintable(u"kill %1 left a deck of %2 bytes that is neither"_s.arg(kill).arg(
                          bytes.size())));
             (bytes == decks[0] ? landedOnOld : landedOnNew)++;
-            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                     QStringList{u"deck.mqd"_s});
+            QCOMPARE(
+                QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList{u"deck.mqd"_s});
         }
         qInfo("%d kills: %d left deck a, %d left deck b", kills, landedOnOld, landedOnNew);
 
