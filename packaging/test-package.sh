@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the project into a scratch root, builds the .deb, and starts the packaged binary.
+# Installs the project into a scratch root, builds the .deb, runs Debian's and freedesktop's
+# validators over it, and starts the packaged binary.
 # Usage: test-package.sh <build-dir>
 # Leaves the build folder as it found it and removes everything else it creates.
 set -euo pipefail
@@ -35,7 +36,8 @@ desktop_key() {
   sed -n '/^\[Desktop Entry\]/,/^\[/{s/^'"$1"'=//p}' "$2" | head -n 1
 }
 
-# The validators are for this test only; fetch them when running as root with apt.
+# tools/setup installs the validators; as root with apt, fetch any that are still missing. A
+# missing one fails the test rather than skipping its check, which would pass unchecked packages.
 need_tool() {
   local tool=$1 package=$2
   command -v "$tool" >/dev/null && return 0
@@ -48,8 +50,16 @@ need_tool() {
                 "$package" >>"$work/apt.log" 2>&1; } || true
   fi
   command -v "$tool" >/dev/null && return 0
-  echo "WARNING: $tool ($package) is not available; its check is skipped" >&2
+  fail "$tool ($package) is not installed; tools/setup installs it"
   return 1
+}
+# Prints a validator's report, and fails on any error or warning line in it.
+no_errors_or_warnings() {
+  local what=$1 report=$2
+  sed 's/^/  /' "$report"
+  if grep -q '^[EW]: ' "$report"; then
+    fail "$what reports errors or warnings"
+  fi
 }
 
 echo "== cmake --install into a scratch root"
@@ -61,15 +71,23 @@ binary="$stage/usr/bin/memoquill"
 desktop="$stage/usr/share/applications/memoquill.desktop"
 icon="$stage/usr/share/icons/hicolor/scalable/apps/memoquill.svg"
 mime="$stage/usr/share/mime/packages/memoquill.xml"
-for file in "$binary" "$desktop" "$icon" "$mime"; do
+metainfo="$stage/usr/share/metainfo/io.github.memoquill.Memoquill.metainfo.xml"
+manpage="$stage/usr/share/man/man1/memoquill.1.gz"
+docs="$stage/usr/share/doc/memoquill"
+for file in "$binary" "$desktop" "$icon" "$mime" "$metainfo" "$manpage" \
+            "$docs/copyright" "$docs/changelog.gz"; do
   [[ -f "$file" ]] || fail "not installed: ${file#"$stage"}"
 done
 [[ -x "$binary" ]] || fail "binary is not executable"
 ((failures == 0)) || exit 1
 
 # The desktop entry must point at what is actually installed, or menus show a broken item.
+# desktop-file-validate exits 0 on warnings and hints, so anything it prints is a fault.
 if need_tool desktop-file-validate desktop-file-utils; then
-  desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+  echo "== desktop-file-validate"
+  desktop-file-validate "$desktop" >"$work/desktop.log" 2>&1 \
+    && ! [[ -s "$work/desktop.log" ]] \
+    || { cat "$work/desktop.log" >&2; fail "desktop-file-validate rejects the desktop entry"; }
 fi
 [[ $(desktop_key Type "$desktop") == Application ]] || fail "desktop entry: Type is not Application"
 [[ $(desktop_key Name "$desktop") == Memoquill ]] || fail "desktop entry: Name is not Memoquill"
@@ -97,16 +115,49 @@ mime_type='/*[local-name()="mime-info"]/*[local-name()="mime-type"][@type="appli
 [[ $(xmllint --xpath "string($mime_type/*[local-name()=\"comment\"][not(@*)])" "$mime") == 'Memoquill deck' ]] \
   || fail "MIME package: comment is not 'Memoquill deck'"
 # The real consumer: a database built from the package alone must map *.mqd to the type.
-if command -v update-mime-database >/dev/null; then
-  mimedb="$work/mimedb"
-  mkdir -p "$mimedb/packages"
-  cp "$mime" "$mimedb/packages/"
-  if PKGSYSTEM_ENABLE_FSYNC=0 update-mime-database "$mimedb" >"$work/mimedb.log" 2>&1; then
-    grep -q ':application/x-memoquill-deck:\*\.mqd' "$mimedb/globs2" \
+# update-mime-database exits 0 on some faults it only warns about, so its output counts too;
+# naming the staged share folder a data folder keeps it from noting that it is not one.
+if need_tool update-mime-database shared-mime-info; then
+  if XDG_DATA_DIRS="$stage/usr/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" \
+     PKGSYSTEM_ENABLE_FSYNC=0 update-mime-database "$stage/usr/share/mime" >"$work/mimedb.log" 2>&1 \
+     && ! [[ -s "$work/mimedb.log" ]]; then
+    grep -q ':application/x-memoquill-deck:\*\.mqd' "$stage/usr/share/mime/globs2" \
       || fail "update-mime-database does not map *.mqd to application/x-memoquill-deck"
   else
     cat "$work/mimedb.log" >&2
     fail "update-mime-database rejects the MIME package"
+  fi
+fi
+
+echo "== appstreamcli validate"
+if need_tool appstreamcli appstream; then
+  appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 \
+    || fail "appstreamcli validate rejects the metainfo file"
+  no_errors_or_warnings "appstreamcli validate" "$work/appstream.log"
+fi
+# Software centres reach the desktop entry and the file types through these.
+component='/*[local-name()="component"]'
+[[ $(xmllint --xpath "string($component/*[local-name()=\"id\"])" "$metainfo") \
+   == "$(basename "$metainfo" .metainfo.xml)" ]] || fail "metainfo: the id is not the file's name"
+launchable=$(xmllint --xpath "string($component/*[local-name()=\"launchable\"][@type=\"desktop-id\"])" "$metainfo")
+[[ -f "$stage/usr/share/applications/$launchable" ]] \
+  || fail "metainfo: launchable '$launchable' is not an installed desktop entry"
+[[ $(xmllint --xpath "string($component/*[local-name()=\"provides\"]/*[local-name()=\"mediatype\"])" "$metainfo") \
+   == application/x-memoquill-deck ]] || fail "metainfo: does not provide application/x-memoquill-deck"
+
+echo "== man memoquill"
+if need_tool man man-db; then
+  MANWIDTH=80 man -P cat -l "$manpage" >"$work/man.txt" 2>"$work/man.err" \
+    || fail "man cannot show the manual page"
+  [[ -s "$work/man.txt" ]] || fail "the manual page renders empty"
+  grep -q '^NAME' "$work/man.txt" && grep -q '^SYNOPSIS' "$work/man.txt" \
+    || fail "the manual page has no NAME or SYNOPSIS section"
+  # As lintian does it: groff's warnings go to stderr, and the status stays 0.
+  man --warnings -E UTF-8 -l -Tutf8 -Z "$manpage" >/dev/null 2>"$work/man.err" \
+    || fail "man --warnings fails on the manual page"
+  if [[ -s "$work/man.err" ]]; then
+    cat "$work/man.err" >&2
+    fail "groff warns about the manual page"
   fi
 fi
 
@@ -125,9 +176,21 @@ arch=$(dpkg --print-architecture)
 [[ $(basename "$deb") == memoquill_*_"$arch".deb ]] || fail "package file name is not memoquill_<version>_$arch.deb"
 [[ $(dpkg-deb --field "$deb" Package) == memoquill ]] || fail "Package is not memoquill"
 [[ $(dpkg-deb --field "$deb" Architecture) == "$arch" ]] || fail "Architecture is not $arch"
+version=$(dpkg-deb --field "$deb" Version)
+# A release bumps project()'s version; the changelog and the metainfo must say so as well.
+if need_tool dpkg-parsechangelog dpkg-dev; then
+  zcat "$docs/changelog.gz" >"$work/changelog"
+  [[ $(dpkg-parsechangelog -l "$work/changelog" -S Version) == "$version" ]] \
+    || fail "the changelog's newest entry is not version $version"
+fi
+[[ $(xmllint --xpath "string($component/*[local-name()=\"releases\"]/*[local-name()=\"release\"][1]/@version)" "$metainfo") \
+   == "$version" ]] || fail "metainfo: the newest release is not version $version"
+
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation2; do
+# libc6 is only there when dpkg-shlibdeps read the binary; the hand-written fallback lacks it.
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins \
+               fonts-liberation2; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package"
 done
 dpkg-deb --info "$deb" >"$work/info.txt" || fail "dpkg-deb --info cannot read the package"
@@ -136,7 +199,10 @@ grep -q '^ Maintainer: .*<.*@.*>' "$work/info.txt" || fail "no Maintainer with a
 dpkg-deb --contents "$deb" >"$work/contents.txt" || fail "dpkg-deb --contents cannot read the package"
 for path in ./usr/bin/memoquill ./usr/share/applications/memoquill.desktop \
             ./usr/share/icons/hicolor/scalable/apps/memoquill.svg \
-            ./usr/share/mime/packages/memoquill.xml; do
+            ./usr/share/mime/packages/memoquill.xml \
+            ./usr/share/metainfo/io.github.memoquill.Memoquill.metainfo.xml \
+            ./usr/share/man/man1/memoquill.1.gz \
+            ./usr/share/doc/memoquill/copyright ./usr/share/doc/memoquill/changelog.gz; do
   grep -q " ${path//./\\.}\$" "$work/contents.txt" || fail "package lacks $path"
 done
 # Files owned by the builder's user, or a non-executable binary, break on install.
@@ -144,16 +210,77 @@ awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' "$work/contents.txt"
   || fail "package has files not owned by root"
 grep -q '^-rwxr-xr-x .* \./usr/bin/memoquill$' "$work/contents.txt" || fail "packaged binary is not mode 0755"
 
-echo "== start the packaged binary"
+echo "== lintian"
+if need_tool lintian lintian; then
+  # --fail-on none: a non-zero status then means lintian itself broke, not a finding.
+  lintian --fail-on none --display-info "$deb" >"$work/lintian.log" 2>&1 \
+    || { cat "$work/lintian.log" >&2; fail "lintian could not check the package"; }
+  no_errors_or_warnings lintian "$work/lintian.log"
+fi
+
+echo "== the package's files, unpacked"
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-mkdir -m 700 "$work/runtime" "$work/home"
-status=0
-env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" \
-  timeout 3 "$root/usr/bin/memoquill" >"$work/run.log" 2>&1 || status=$?
+for file in usr/bin/memoquill usr/share/applications/memoquill.desktop \
+            usr/share/icons/hicolor/scalable/apps/memoquill.svg usr/share/mime/packages/memoquill.xml \
+            usr/share/metainfo/io.github.memoquill.Memoquill.metainfo.xml \
+            usr/share/man/man1/memoquill.1.gz \
+            usr/share/doc/memoquill/copyright usr/share/doc/memoquill/changelog.gz; do
+  [[ -f "$root/$file" ]] || fail "unpacked package lacks /$file"
+done
+for file in usr/share/man/man1/memoquill.1.gz usr/share/doc/memoquill/changelog.gz; do
+  gzip -t "$root/$file" 2>/dev/null || fail "/$file is not gzip data"
+done
+
+echo "== start the packaged binary"
+mkdir -m 700 "$work/runtime" "$work/home" "$work/run"
+printf 'Apple)}]d8h0-0h8b)}]\r\nRed)}]d8h0-0h8b)}]\r\nFruit)}]d8h0-0h8b)}]\r\n' >"$work/run/deck.mqd"
+# Runs the unpacked binary in a folder holding deck.mqd; sets $status, output in $work/out, err.
+run_memoquill() {
+  status=0
+  (cd "$work/run" && env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
+     HOME="$work/home" timeout 5 "$root/usr/bin/memoquill" "$@") \
+    >"$work/out" 2>"$work/err" || status=$?
+}
+show_run() {
+  echo "-- stdout:" >&2; cat "$work/out" >&2
+  echo "-- stderr:" >&2; cat "$work/err" >&2
+}
+
+# Opening a deck as the file manager does: it must load and then wait for the user.
+run_memoquill deck.mqd
 if ((status != 124)); then
-  cat "$work/run.log" >&2
-  fail "packaged memoquill exited with status $status instead of running until stopped"
+  show_run
+  fail "memoquill deck.mqd exited with status $status instead of running until stopped"
+fi
+run_memoquill
+if ((status != 124)); then
+  show_run
+  fail "memoquill with no deck exited with status $status instead of running until stopped"
+fi
+
+run_memoquill --version
+if ((status != 0)) || ! grep -qF "$version" "$work/out"; then
+  show_run
+  fail "memoquill --version exited with status $status or did not print $version"
+fi
+run_memoquill --help
+if ((status != 0)) || ! grep -q -e '--version' "$work/out"; then
+  show_run
+  fail "memoquill --help exited with status $status or did not list --version"
+fi
+run_memoquill a.mqd b.mqd
+if ((status != 2)) || ! grep -qi 'usage' "$work/err"; then
+  show_run
+  fail "memoquill a.mqd b.mqd exited with status $status, not 2 with a usage line on stderr"
+fi
+# The manual page promises status 1 when there is no display, rather than Qt's abort.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 5 "$root/usr/bin/memoquill" \
+  >"$work/out" 2>"$work/err" || status=$?
+if ((status != 1)) || ! [[ -s "$work/err" ]]; then
+  show_run
+  fail "memoquill without a display exited with status $status, not 1 with a message"
 fi
 
 if ((failures)); then
