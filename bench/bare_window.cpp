@@ -5,15 +5,12 @@
 #include <QApplication>
 
 #include <memory>
-#include <optional>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const std::unique_ptr<QMainWindow> window(memoquill::bench::makeBareWindow());
-    std::optional<memoquill::FirstPaintTrace> trace;
-    if (qEnvironmentVariableIsSet("MEMOQUILL_TRACE_STARTUP"))
-        trace.emplace(window.get());
+    memoquill::FirstPaintTrace trace(window.get());
     window->show();
     return QApplication::exec();
 }

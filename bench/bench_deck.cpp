@@ -4,8 +4,8 @@
 #include "benchcommon.h"
 #include "deckgen.h"
 
+#include "deckfile.h"
 #include "deckformat.h"
-#include "qtplatform.h"
 #include "windows1252.h"
 
 #include <QFile>
@@ -42,26 +42,20 @@ void readDeckInMemory(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 
-// What a load does before the editor sees the cards: the platform's file read, then readDeck.
+// What a load does before the editor sees the cards: the file read whole, then decoded.
 void readDeckFromFile(benchmark::State &state)
 {
     const QString path = deckPath(int(state.range(0)));
-    QtPlatform platform;
-    DeckReadResult read;
+    DeckFileRead read;
     for (auto _ : state) {
         state.PauseTiming();
         read = {};
         state.ResumeTiming();
-        DeckReader reader;
-        platform.readFile(path, [&reader](QByteArrayView piece) {
-            reader.feed(piece);
-            return true;
-        });
-        read = reader.finish();
+        read = readDeckFile(path);
         benchmark::DoNotOptimize(read.cards.data());
     }
-    check(state, read.cards.size() == state.range(0),
-          "readFile + readDeck returned the wrong number of cards");
+    check(state, read.failure.isEmpty() && read.cards.size() == state.range(0),
+          "readDeckFile returned the wrong number of cards");
     state.SetBytesProcessed(state.iterations() * deckBytes(int(state.range(0))).size());
 }
 

@@ -7,8 +7,8 @@
 #include "appwindows.h"
 #include "cardcreate.h"
 #include "deckstore.h"
-#include "look.h"
 #include "qtplatform.h"
+#include "startup.h"
 #include "startuptrace.h"
 
 #include <QAction>
@@ -61,9 +61,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Memoquill"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    memoquill::applyDesktopLook(app);
+    memoquill::setUpApplication(app);
 
     memoquill::DeckStore deck;
     PathPlatform platform(QString::fromLocal8Bit(argv[1]));

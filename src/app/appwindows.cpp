@@ -21,9 +21,19 @@ AppWindows::~AppWindows()
     delete m_editor.data();
 }
 
-void AppWindows::start()
+void AppWindows::start(const std::optional<QString> &deck)
 {
     editor()->show();
+    if (!deck)
+        return;
+    // Queued, so that the editor is on screen before the load and any message it shows.
+    QMetaObject::invokeMethod(
+        this,
+        [this, path = *deck] {
+            if (m_editor)
+                m_editor->openDeck(path);
+        },
+        Qt::QueuedConnection);
 }
 
 CardCreate *AppWindows::editor()

@@ -5,8 +5,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace memoquill {
 
@@ -27,8 +29,9 @@ public:
     AppWindows(DeckStore &deck, Platform &platform, std::function<void()> quit);
     ~AppWindows() override;
 
-    // Creates the editor and shows it.
-    void start();
+    // Creates the editor and shows it; then, once the program runs, opens deck in it as File >
+    // Load opens the file chosen in its dialog.
+    void start(const std::optional<QString> &deck = std::nullopt);
 
     // The windows, created on first reference.
     CardCreate *editor();

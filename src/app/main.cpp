@@ -1,14 +1,11 @@
 #include "appwindows.h"
-#include "cardcreate.h"
 #include "deckstore.h"
-#include "look.h"
 #include "qtplatform.h"
-#include "startuptrace.h"
+#include "startup.h"
 
 #include <QApplication>
 
 #include <cstdio>
-#include <optional>
 
 int main(int argc, char *argv[])
 {
@@ -22,19 +19,18 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Memoquill"));
-    QApplication::setApplicationVersion(QStringLiteral(MEMOQUILL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("memoquill"));
-    // Hiding the last visible window (the switch to the reader) must not end the program.
-    QApplication::setQuitOnLastWindowClosed(false);
-    memoquill::applyDesktopLook(app);
+    memoquill::setUpApplication(app);
+    const memoquill::CommandLine commandLine =
+        memoquill::readCommandLine(QApplication::arguments());
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "memoquill: %s\n%s\n", qPrintable(commandLine.error),
+                     qPrintable(commandLine.usage));
+        return 2;
+    }
 
     memoquill::DeckStore deck;
     memoquill::QtPlatform platform;
     memoquill::AppWindows windows(deck, platform, [] { QCoreApplication::quit(); });
-    std::optional<memoquill::FirstPaintTrace> trace;
-    if (qEnvironmentVariableIsSet("MEMOQUILL_TRACE_STARTUP"))
-        trace.emplace(windows.editor());
-    windows.start();
+    windows.start(commandLine.deck);
     return QApplication::exec();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHashFunctions>
 #include <QList>
 #include <QString>
 
@@ -87,13 +86,7 @@ public:
     std::span<const CardRecord> slots() const;
 
 private:
-    // 32 bits are plenty to tell names apart before comparing them, and half the memory to scan.
-    static quint32 hashOf(const QString &name) { return quint32(qHash(name)); }
-
     QList<CardRecord> m_cards;
-    // The hash of each slot's name, so that a search compares numbers and only the slot whose
-    // number matches by its name: at 32,767 cards picking one stays instant.
-    QList<quint32> m_nameHashes;
     qint16 m_cardCount = 0;
 };
 

@@ -47,6 +47,10 @@ public:
     void Mload_Click();
     void Mexit_Click();
 
+    // Loads the deck file at path, given at start, as File > Load loads the file chosen in its
+    // dialog; the deck is empty then, so nothing is asked first.
+    void openDeck(const QString &path);
+
     // Writes the deck, asking for a file name first when AskFileName is true. Returns whether
     // the file was written; a failure has been shown to the user.
     bool SaveDeck(bool AskFileName);
@@ -116,6 +120,11 @@ private:
     // The close request: offers to save, may refuse the close, and closes the reader.
     void Form_QueryUnload(bool &Cancel);
     void showFileError(const QString &message);
+    // LoadDeck once a path is chosen: reads it into the deck store when it names a deck file.
+    bool loadDeckFrom(const QString &path);
+    // The end of Load once LoadDeck has run: the message for a wrong file type, or the list
+    // filled and the first card shown.
+    void showLoadedDeck(bool loaded);
 
     // Save, Save As (in both windows) and Card Reader, which need a deck with cards; enabled
     // in that order.

@@ -3,10 +3,11 @@
 #include "cardcreate.h"
 
 #include "cardlistbox.h"
-#include "deckformat.h"
+#include "deckfile.h"
 #include "readerlink.h"
 #include "textbox.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -54,33 +55,9 @@ bool CardCreate::SaveDeck(bool AskFileName)
         m_deck.FilePath = m_deck.CurrentFile.value_or(QString());
     }
 
-    QString failure;
-    {
-        // Encoding a large deck takes as long as writing it: both are the wait. The pieces go
-        // to disk while the rest is encoded.
-        const Platform::BusyScope busy(m_platform);
-        DeckWriter writer(m_deck.slots());
-        const QString reason = m_platform.writeFile(m_deck.FilePath, [&writer](QByteArray &piece) {
-            switch (writer.next(piece)) {
-            case DeckWriter::Step::More:
-                return Platform::Piece::More;
-            case DeckWriter::Step::Done:
-                return Platform::Piece::Last;
-            case DeckWriter::Step::StartOver:
-                return Platform::Piece::StartOver;
-            case DeckWriter::Step::Refused:
-                break;
-            }
-            return Platform::Piece::Abandon;
-        });
-        if (writer.refusedCard()) {
-            failure =
-                u"The card '%1' contains the text )}]d8h0-0h8b)}] inside a line, which a "
-                u"deck file cannot hold. Remove it and save again."_s.arg(*writer.refusedCard());
-        } else if (!reason.isEmpty()) {
-            failure = u"Could not save the deck to '%1'.\r\n%2"_s.arg(m_deck.FilePath, reason);
-        }
-    }
+    Platform::BusyScope busy(m_platform);
+    const QString failure = writeDeckFile(m_deck.FilePath, m_deck.slots());
+    busy.end();
     if (failure.isEmpty())
         return true;
     // The old file is untouched, so the deck still belongs where it belonged before.
@@ -93,26 +70,20 @@ bool CardCreate::LoadDeck()
 {
     CD1->setFileTypes(DeckFileTypes);
     CD1->showOpen();
-    m_deck.FilePath = CD1->fileName();
+    return loadDeckFrom(CD1->fileName());
+}
+
+bool CardCreate::loadDeckFrom(const QString &path)
+{
+    m_deck.FilePath = path;
     if (!hasDeckExtension(m_deck.FilePath))
         return false;
 
     Platform::BusyScope busy(m_platform);
-    DeckReader reader;
-    const QString error = m_platform.readFile(m_deck.FilePath, [&reader](QByteArrayView piece) {
-        reader.feed(piece);
-        return !reader.tooManyCards();
-    });
-    if (!error.isEmpty()) {
+    DeckFileRead read = readDeckFile(m_deck.FilePath);
+    if (!read.failure.isEmpty()) {
         busy.end();
-        showFileError(u"Could not load the deck from '%1'.\r\n%2"_s.arg(m_deck.FilePath, error));
-        return false;
-    }
-    DeckReadResult read = reader.finish();
-    if (read.tooManyCards) {
-        busy.end();
-        showFileError(u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(
-            m_deck.FilePath));
+        showFileError(read.failure);
         return false;
     }
     m_deck.reset();
@@ -166,7 +137,19 @@ void CardCreate::Mload_Click()
     if (sure == MsgResult::No)
         return;
 
-    const bool loaded = LoadDeck();
+    showLoadedDeck(LoadDeck());
+}
+
+void CardCreate::openDeck(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // The next Load starts where this deck is, as it would after choosing it in the dialog.
+    CD1->setFileName(absolute);
+    showLoadedDeck(loadDeckFrom(absolute));
+}
+
+void CardCreate::showLoadedDeck(bool loaded)
+{
     if (m_deck.FilePath.isEmpty())
         return;
     if (!hasDeckExtension(m_deck.FilePath)) {

@@ -1,6 +1,9 @@
 // The text boxes' focus handlers, which commit typed text, and the Edit menu that follows them.
 #include "cardcreate.h"
 
+#include "textbox.h"
+
+#include <QApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 
@@ -33,12 +36,12 @@ void CardCreate::TBack_LostFocus()
 bool CardCreate::copySelection()
 {
     // Available when either box holds a selection, whichever control has the focus.
-    if (m_platform.selectedText(TFront).value_or(QString()).isEmpty()
-        && m_platform.selectedText(TBack).value_or(QString()).isEmpty())
+    if (textbox::selectedText(TFront).value_or(QString()).isEmpty()
+        && textbox::selectedText(TBack).value_or(QString()).isEmpty())
         return false;
     // A focused control without text (possible only before any box had the focus) would
     // have nothing to give: leave the clipboard as it is.
-    const std::optional<QString> selection = m_platform.selectedText(m_platform.focusedControl());
+    const std::optional<QString> selection = textbox::selectedText(QApplication::focusWidget());
     if (!selection)
         return false;
     m_platform.clearClipboard();
@@ -49,7 +52,7 @@ bool CardCreate::copySelection()
 void CardCreate::MCut_Click()
 {
     if (copySelection())
-        m_platform.replaceSelectedText(m_platform.focusedControl(), QString());
+        textbox::replaceSelection(QApplication::focusWidget(), QString());
 }
 
 void CardCreate::Mcopy_Click()
@@ -61,7 +64,7 @@ void CardCreate::Mpaste_Click()
 {
     // Every failure is ignored: with no text on the clipboard this removes the selection, and
     // a focused control without text is left alone.
-    m_platform.replaceSelectedText(m_platform.focusedControl(), m_platform.clipboardText());
+    textbox::replaceSelection(QApplication::focusWidget(), m_platform.clipboardText());
 }
 
 void CardCreate::MAbout_Click()

@@ -1,12 +1,8 @@
 #pragma once
 
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 
-#include <functional>
 #include <memory>
-#include <optional>
 #include <utility>
 
 class QWidget;
@@ -33,9 +29,8 @@ public:
     virtual QString fileName() const = 0;
 };
 
-// What the windows need from the desktop and the operating system. Windows reach message
-// boxes, dialogs, the clipboard, files and random numbers only through here, so tests can
-// script every one of them.
+// What the windows need from the desktop that tests must script: boxes, the file dialog, the
+// clipboard, random numbers and the busy cursor. Windows reach them only through here.
 class Platform
 {
 public:
@@ -54,46 +49,8 @@ public:
     // The clipboard's plain text, or the empty string when it holds none.
     virtual QString clipboardText() = 0;
 
-    // The control that has the keyboard focus in the application.
-    virtual QWidget *focusedControl() = 0;
-    // A control's selected text, with CR LF line breaks; nothing when the control has no text
-    // selection at all (a button, a list).
-    virtual std::optional<QString> selectedText(QWidget *control) = 0;
-    // Replaces a control's selection, or inserts at its caret; false when it has no text.
-    virtual bool replaceSelectedText(QWidget *control, const QString &text) = 0;
-
     // The next value r, 0 <= r < 1, of a generator that starts from the same state every run.
     virtual double nextRandom() = 0;
-
-    // Reads the file from start to end, handing it to consume piece by piece so that it never
-    // has to be in memory whole; consume returns false to stop early. Returns why the file
-    // could not be read, or an empty string.
-    virtual QString readFile(const QString &path,
-                             const std::function<bool(QByteArrayView)> &consume) = 0;
-    // What a writer hands writeFile along with each piece.
-    enum class Piece {
-        More,
-        Last,
-        // Everything handed over so far is void; the file starts again with the next piece.
-        StartOver,
-        // Nothing is to be written: the old file stays as it was.
-        Abandon,
-    };
-
-    // Replaces the file whole with the pieces produce hands over one at a time, or leaves the
-    // old one untouched; returns why it failed, or an empty string (also when abandoned).
-    // produce may run on another thread, a piece or two ahead of the writing, while this call
-    // waits: it must touch no widget, and nothing it reads may change until writeFile returns.
-    virtual QString writeFile(const QString &path,
-                              const std::function<Piece(QByteArray &piece)> &produce) = 0;
-    // The same, for bytes at hand.
-    QString writeFile(const QString &path, const QByteArray &bytes)
-    {
-        return writeFile(path, [&bytes](QByteArray &piece) {
-            piece = bytes;
-            return Piece::Last;
-        });
-    }
 
     // Marks a possibly long operation (a load or a save) for the user, for its lifetime.
     class BusyScope;

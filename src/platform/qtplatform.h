@@ -6,7 +6,7 @@
 
 namespace memoquill {
 
-// The platform over Qt widgets and the real file system.
+// The platform over Qt widgets.
 class QtPlatform : public Platform
 {
 public:
@@ -20,17 +20,7 @@ public:
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
 
-    QWidget *focusedControl() override;
-    std::optional<QString> selectedText(QWidget *control) override;
-    bool replaceSelectedText(QWidget *control, const QString &text) override;
-
     double nextRandom() override;
-
-    QString readFile(const QString &path,
-                     const std::function<bool(QByteArrayView)> &consume) override;
-    using Platform::writeFile;
-    QString writeFile(const QString &path,
-                      const std::function<Piece(QByteArray &piece)> &produce) override;
 
     void setBusy(bool busy) override;
 

@@ -27,8 +27,7 @@ struct ShownBox
 
 // The platform for tests: every box and dialog is answered from a queue and recorded. A box
 // that no answer was queued for, or that gets an answer meant for another kind, fails the
-// running test. Clipboard and random draws can be scripted too; files, focus and text
-// selection are the real ones.
+// running test. Clipboard and random draws can be scripted too.
 class ScriptedPlatform : public QtPlatform
 {
 public:

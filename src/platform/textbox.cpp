@@ -1,40 +1,16 @@
 #include "textbox.h"
 
+#include "linebreaks.h"
+
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
 namespace memoquill::textbox {
 
-QString toCrLf(QString documentText)
-{
-    // toPlainText() would turn no-break spaces into spaces: only raw text is exact.
-    qsizetype breaks = 0;
-    for (const QChar c : std::as_const(documentText)) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n' || c == u'\r')
-            ++breaks;
-    }
-    if (breaks == 0)
-        return documentText;
-    QString out;
-    out.reserve(documentText.size() + breaks);
-    for (qsizetype i = 0; i < documentText.size(); ++i) {
-        const QChar c = documentText.at(i);
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n') {
-            out.append(u"\r\n");
-        } else if (c == u'\r') {
-            out.append(u"\r\n");
-            if (i + 1 < documentText.size() && documentText.at(i + 1) == u'\n')
-                ++i;
-        } else {
-            out.append(c);
-        }
-    }
-    return out;
-}
-
 QString text(const QPlainTextEdit *box)
 {
-    return toCrLf(box->document()->toRawText());
+    // toPlainText() would turn no-break spaces into spaces: only the raw text is exact.
+    return withCrLf(box->document()->toRawText());
 }
 
 namespace {
@@ -72,17 +48,32 @@ void setText(QPlainTextEdit *box, const QString &text)
     box->moveCursor(QTextCursor::Start);
 }
 
-QString selectedText(const QPlainTextEdit *box)
-{
-    return toCrLf(box->textCursor().selectedText());
-}
-
 void setReadOnly(QPlainTextEdit *box, bool readOnly)
 {
     box->setReadOnly(readOnly);
     // setReadOnly(true) leaves only mouse selection, and setReadOnly(false) resets the flags.
     if (readOnly)
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+std::optional<QString> selectedText(const QWidget *control)
+{
+    const auto *box = qobject_cast<const QPlainTextEdit *>(control);
+    if (!box)
+        return std::nullopt;
+    return withCrLf(box->textCursor().selectedText());
+}
+
+bool replaceSelection(QWidget *control, const QString &text)
+{
+    auto *box = qobject_cast<QPlainTextEdit *>(control);
+    if (!box)
+        return false;
+    // Through the cursor, which also works on a read-only box (paste() does not).
+    QTextCursor cursor = box->textCursor();
+    cursor.insertText(text);
+    box->setTextCursor(cursor);
+    return true;
 }
 
 } // namespace memoquill::textbox

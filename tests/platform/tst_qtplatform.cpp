@@ -1,20 +1,17 @@
 // The real platform: the boxes' answers when the user escapes or closes them, exact text
-// through the text boxes, the clipboard, the generator and atomic file writes.
+// through the text boxes, the clipboard and the generator.
 #include "qtplatform.h"
 #include "textbox.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -33,12 +30,6 @@ void whenDialogShows(std::function<void(QDialog *)> act)
         else
             whenDialogShows(act);
     });
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -135,7 +126,7 @@ private Q_SLOTS:
         QTest::keyClicks(&box, u"c"_s);
         QCOMPARE(textbox::text(&box), u"a\r\nb\r\nc"_s);
         box.selectAll();
-        QCOMPARE(platform.selectedText(&box), std::optional<QString>(u"a\r\nb\r\nc"_s));
+        QCOMPARE(textbox::selectedText(&box), std::optional<QString>(u"a\r\nb\r\nc"_s));
     }
 
     // A new text starts at the top with the caret before it, however far the old one was
@@ -160,7 +151,7 @@ private Q_SLOTS:
         QVERIFY(!box.document()->isUndoAvailable());
         QTest::keyClicks(&box, u"ab"_s);
         QCOMPARE(box.textCursor().position(), 2);
-        QVERIFY(platform.replaceSelectedText(&box, u"cd"_s));
+        QVERIFY(textbox::replaceSelection(&box, u"cd"_s));
         QCOMPARE(box.textCursor().position(), 4);
         QVERIFY(textbox::text(&box).startsWith(u"abcdsecond a line"_s));
     }
@@ -185,7 +176,7 @@ private Q_SLOTS:
         textbox::setText(&box, u"hello world"_s);
         textbox::setReadOnly(&box, true);
         QVERIFY(box.textInteractionFlags() & Qt::TextSelectableByKeyboard);
-        QVERIFY(platform.replaceSelectedText(&box, u"X\r\n"_s));
+        QVERIFY(textbox::replaceSelection(&box, u"X\r\n"_s));
         QCOMPARE(textbox::text(&box).left(3), u"X\r\n"_s);
         textbox::setReadOnly(&box, false);
         QVERIFY(box.textInteractionFlags() & Qt::TextEditable);
@@ -194,9 +185,9 @@ private Q_SLOTS:
     void controlsWithoutTextHaveNoSelection()
     {
         QPushButton button;
-        QCOMPARE(platform.selectedText(&button), std::nullopt);
-        QVERIFY(!platform.replaceSelectedText(&button, u"x"_s));
-        QVERIFY(!platform.replaceSelectedText(nullptr, u"x"_s));
+        QCOMPARE(textbox::selectedText(&button), std::nullopt);
+        QVERIFY(!textbox::replaceSelection(&button, u"x"_s));
+        QVERIFY(!textbox::replaceSelection(nullptr, u"x"_s));
     }
 
     void clipboardWithOnlyAnImageGivesEmptyText()
@@ -221,71 +212,6 @@ private Q_SLOTS:
             QVERIFY(r >= 0.0 && r < 1.0);
             QCOMPARE(second.nextRandom(), r);
         }
-    }
-
-    void writeInPiecesStartsOverOrAbandons()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"deck.mqd"_s);
-        QCOMPARE(platform.writeFile(path, "old"), QString());
-        const auto script = [](QList<QPair<QByteArray, Platform::Piece>> steps) {
-            return [steps](QByteArray &piece) mutable {
-                const auto [bytes, step] = steps.takeFirst();
-                piece = bytes;
-                return step;
-            };
-        };
-        // Started over: only what came after counts.
-        QCOMPARE(platform.writeFile(path, script({{"abc", Platform::Piece::More},
-                                                  {{}, Platform::Piece::StartOver},
-                                                  {"x", Platform::Piece::More},
-                                                  {"y", Platform::Piece::Last}})),
-                 QString());
-        QCOMPARE(readAll(path), QByteArray("xy"));
-        // Abandoned part-way: the old file stays, and nothing is left beside it.
-        QCOMPARE(platform.writeFile(path, script({{"partial", Platform::Piece::More},
-                                                  {{}, Platform::Piece::Abandon}})),
-                 QString());
-        QCOMPARE(readAll(path), QByteArray("xy"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{u"deck.mqd"_s});
-    }
-
-    void writeReplacesWholeOrNotAtAll()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"deck.mqd"_s);
-        QCOMPARE(platform.writeFile(path, "first"), QString());
-        QCOMPARE(platform.writeFile(path, "second"), QString());
-        QByteArray read;
-        const auto collect = [&read](QByteArrayView piece) {
-            read += piece;
-            return true;
-        };
-        QCOMPARE(platform.readFile(path, collect), QString());
-        QCOMPARE(read, QByteArray("second"));
-        // A folder that does not exist: a reason, and nothing written.
-        const QString missing = dir.filePath(u"nowhere/deck.mqd"_s);
-        QVERIFY(!platform.writeFile(missing, "x").isEmpty());
-        QVERIFY(!QFile::exists(missing));
-        QVERIFY(!platform.readFile(missing, collect).isEmpty());
-
-        // A large file comes in pieces, all of them, in order, unless the reader stops early.
-        const QByteArray big = QByteArray("0123456789abcdef").repeated(300000);
-        QCOMPARE(platform.writeFile(path, big), QString());
-        read.clear();
-        int pieces = 0;
-        QCOMPARE(platform.readFile(path,
-                                   [&](QByteArrayView piece) {
-                                       ++pieces;
-                                       return collect(piece);
-                                   }),
-                 QString());
-        QCOMPARE(read, big);
-        QVERIFY(pieces > 1);
-        pieces = 0;
-        QCOMPARE(platform.readFile(path, [&](QByteArrayView) { return ++pieces < 2; }), QString());
-        QCOMPARE(pieces, 2);
     }
 };
 

@@ -4,7 +4,7 @@
 
 // A full deck of 32,767 cards, several megabytes; variants differ in every card, so a file
 // that mixes two of them is recognisably neither.
-inline QByteArray bigDeckBytes(char variant)
+inline QList<memoquill::CardRecord> bigDeck(char variant)
 {
     using namespace Qt::StringLiterals;
     QList<memoquill::CardRecord> cards;
@@ -15,5 +15,10 @@ inline QByteArray bigDeckBytes(char variant)
         cards.append(
             {u"Card "_s + n, u"Front "_s + n + u' ' + filler, u"Back "_s + n + u"\r\n"_s + filler});
     }
-    return memoquill::writeDeck(cards).bytes;
+    return cards;
+}
+
+inline QByteArray bigDeckBytes(char variant)
+{
+    return memoquill::writeDeck(bigDeck(variant)).bytes;
 }

@@ -1,6 +1,6 @@
 // Saves two full decks over one file, alternately and without end, until it is killed.
 #include "bigdeck.h"
-#include "qtplatform.h"
+#include "deckfile.h"
 
 #include <QCoreApplication>
 
@@ -14,10 +14,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
-    const QByteArray decks[2] = {bigDeckBytes('a'), bigDeckBytes('b')};
-    memoquill::QtPlatform platform;
+    const QList<memoquill::CardRecord> decks[2] = {bigDeck('a'), bigDeck('b')};
     for (unsigned long saves = 0;; ++saves) {
-        const QString failure = platform.writeFile(path, decks[saves % 2]);
+        const QString failure = memoquill::writeDeckFile(path, decks[saves % 2]);
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "save failed: %s\n", qPrintable(failure));
             return 1;

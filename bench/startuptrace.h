@@ -8,8 +8,8 @@ class QWidget;
 
 namespace memoquill {
 
-// Start-up timing for bench/startup, which compares the app with a bare Qt window. Nothing
-// here runs unless MEMOQUILL_TRACE_STARTUP is set.
+// Start-up timing for bench/startup, which compares the app (bench/traced_app.cpp) with a bare
+// Qt window, both started by bench/startup_launch.cpp.
 
 // Milliseconds since launch: since the launcher's CLOCK_MONOTONIC reading in nanoseconds,
 // taken just before exec and passed in MEMOQUILL_TRACE_STARTUP (so loading the libraries

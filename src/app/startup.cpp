@@ -1,0 +1,48 @@
+#include "startup.h"
+
+#include "look.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+namespace memoquill {
+
+using namespace Qt::StringLiterals;
+
+void setUpApplication(QApplication &app)
+{
+    QApplication::setApplicationName(u"Memoquill"_s);
+    QApplication::setApplicationVersion(QStringLiteral(MEMOQUILL_VERSION));
+    QApplication::setDesktopFileName(u"memoquill"_s);
+    // Hiding the last visible window (the switch to the reader) must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    applyDesktopLook(app);
+}
+
+CommandLine readCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Write study cards and review them one by one."_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(u"deck"_s, u"A deck file (.mqd) to open."_s, u"[DECK]"_s);
+
+    CommandLine commandLine;
+    commandLine.usage = u"Usage: memoquill [--help] [--version] [DECK]"_s;
+    if (!parser.parse(arguments)) {
+        commandLine.error = parser.errorText();
+        return commandLine;
+    }
+    if (parser.isSet(u"help"_s))
+        parser.showHelp();
+    if (parser.isSet(u"version"_s))
+        parser.showVersion();
+    const QStringList decks = parser.positionalArguments();
+    if (decks.size() > 1)
+        commandLine.error = u"Only one deck can be opened at a time."_s;
+    else if (decks.size() == 1)
+        commandLine.deck = decks.first();
+    return commandLine;
+}
+
+} // namespace memoquill

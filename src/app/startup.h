@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QApplication;
+
+namespace memoquill {
+
+// Names the application, keeps it running while its only shown window hides, and gives it the
+// look the window designs are made for.
+void setUpApplication(QApplication &app);
+
+struct CommandLine
+{
+    // The deck to open at start.
+    std::optional<QString> deck;
+    // A usage error, to print with the usage line.
+    QString error;
+    QString usage;
+};
+
+// Reads "memoquill [DECK]". --help and --version print their text and end the program, as in
+// every Qt program.
+CommandLine readCommandLine(const QStringList &arguments);
+
+} // namespace memoquill
