@@ -3,8 +3,10 @@
 #include "linebreaks.h"
 #include "windows1252.h"
 
-#include <QByteArrayMatcher>
 #include <QStringDecoder>
+#include <QStringMatcher>
+
+#include <cstring>
 
 namespace memoquill {
 
@@ -19,6 +21,24 @@ constexpr QByteArrayView CrLf = "\r\n";
 bool isLineBreak(char byte)
 {
     return byte == '\r' || byte == '\n';
+}
+
+// The first terminator at or after from, or -1. It starts with ')', a byte rare in card
+// texts, so memchr's candidates are few.
+qsizetype findTerminator(QByteArrayView bytes, qsizetype from)
+{
+    if (bytes.size() - from < TerminatorLength)
+        return -1;
+    const char *const begin = bytes.data();
+    const char *const lastStart = begin + bytes.size() - TerminatorLength;
+    for (const char *p = begin + from; p <= lastStart; ++p) {
+        p = static_cast<const char *>(std::memchr(p, ')', std::size_t(lastStart - p + 1)));
+        if (!p)
+            break;
+        if (std::memcmp(p, TerminatorBytes.data(), TerminatorLength) == 0)
+            return p - begin;
+    }
+    return -1;
 }
 
 QString decodeWindows1252(QByteArrayView bytes)
@@ -53,26 +73,45 @@ void chopCharacters(QString &text, qsizetype n)
 // A terminator with a line break after it would end the field early when read back.
 bool hasTerminatorInsideLine(const QString &text)
 {
-    const qsizetype found = text.indexOf(FieldTerminator);
+    static const QStringMatcher terminator(FieldTerminator);
+    const qsizetype found = terminator.indexIn(text);
     if (found < 0)
         return false;
     const qsizetype after = found + TerminatorLength;
     return text.indexOf(u'\r', after) >= 0 || text.indexOf(u'\n', after) >= 0;
 }
 
-// Appends text as Windows-1252; false, with out unfinished, when a character has no byte.
-bool appendWindows1252(QByteArray &out, QStringView text)
+// What a text turned out to hold while it was written as Windows-1252.
+struct Scanned
 {
-    qsizetype at = out.size();
+    // False when a character has no byte; the bytes written are then unfinished.
+    bool representable = true;
+    bool lineBreak = false;
+    // ')', with which the terminator starts.
+    bool parenthesis = false;
+};
+
+Scanned appendWindows1252(QByteArray &out, QStringView text)
+{
+    const qsizetype at = out.size();
     out.resize(at + text.size());
-    char *bytes = out.data();
-    for (const QChar c : text) {
-        const std::optional<unsigned char> byte = windows1252::encode(c.unicode());
+    char *const bytes = out.data() + at;
+    Scanned scanned;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        scanned.lineBreak |= (c == u'\r') | (c == u'\n');
+        scanned.parenthesis |= c == u')';
+        // Nearly every character of a card is Latin-1 outside 0x80-0x9F: its own byte.
+        if (c <= 0xFF && (c & 0xE0) != 0x80) [[likely]] {
+            bytes[i] = char(c);
+            continue;
+        }
+        const std::optional<unsigned char> byte = windows1252::encode(c);
         if (!byte)
-            return false;
-        bytes[at++] = char(*byte);
+            return {false, false, false};
+        bytes[i] = char(*byte);
     }
-    return true;
+    return scanned;
 }
 
 void appendFieldEnd(QByteArray &out)
@@ -89,7 +128,6 @@ DeckReadResult readDeck(QByteArrayView bytes)
     if (utf8)
         bytes = bytes.sliced(Utf8ByteOrderMark.size());
 
-    static const QByteArrayMatcher terminator(TerminatorBytes.data(), TerminatorLength);
     enum Field { Name, Front, Back };
     QString fields[3];
     int expected = Name;
@@ -99,23 +137,24 @@ DeckReadResult readDeck(QByteArrayView bytes)
     // the terminator; what follows the last such line ends no field and is dropped.
     qsizetype fieldStart = 0;
     for (;;) {
-        const qsizetype found = terminator.indexIn(bytes.data(), bytes.size(), fieldStart);
+        const qsizetype found = findTerminator(bytes, fieldStart);
         if (found < 0)
             break;
         qsizetype lineEnd = found + TerminatorLength;
         while (lineEnd < bytes.size() && !isLineBreak(bytes[lineEnd]))
             ++lineEnd;
 
+        const QByteArrayView field = bytes.sliced(fieldStart, lineEnd - fieldStart);
         QString &text = fields[expected];
         if (utf8) {
             // In UTF-8 the last 15 characters may be more than 15 bytes.
-            text = decodeUtf8(bytes.sliced(fieldStart, lineEnd - fieldStart));
+            text = decodeUtf8(field);
             chopCharacters(text, TerminatorLength);
         } else {
-            text = decodeWindows1252(
-                bytes.sliced(fieldStart, lineEnd - fieldStart - TerminatorLength));
+            text = decodeWindows1252(field.chopped(TerminatorLength));
         }
-        text = withCrLfLineEnds(std::move(text));
+        if (field.contains('\r') || field.contains('\n'))
+            text = withCrLfLineEnds(std::move(text));
 
         if (expected == Back) {
             if (!fields[Name].isEmpty()) {
@@ -141,15 +180,6 @@ DeckReadResult readDeck(QByteArrayView bytes)
 
 DeckWriteResult writeDeck(std::span<const CardRecord> slots)
 {
-    for (const CardRecord &card : slots) {
-        if (card.name.isEmpty())
-            continue;
-        for (const QString *text : {&card.name, &card.front, &card.back}) {
-            if (hasTerminatorInsideLine(*text))
-                return {{}, card.name, false};
-        }
-    }
-
     qsizetype size = 0;
     for (const CardRecord &card : slots)
         size += card.name.size() + card.front.size() + card.back.size()
@@ -161,9 +191,22 @@ DeckWriteResult writeDeck(std::span<const CardRecord> slots)
         if (card.name.isEmpty())
             continue;
         for (const QString *text : {&card.name, &card.front, &card.back}) {
-            representable = appendWindows1252(bytes, withCrLfLineEnds(*text));
+            const qsizetype start = bytes.size();
+            const Scanned scanned = appendWindows1252(bytes, *text);
+            representable = scanned.representable;
             if (!representable)
                 break;
+            // Only a text with a line break can hold the terminator inside a line, or a lone CR
+            // or LF to write as CR LF.
+            if (scanned.lineBreak) {
+                if (scanned.parenthesis && hasTerminatorInsideLine(*text))
+                    return {{}, card.name, false};
+                const QString crLf = withCrLfLineEnds(*text);
+                if (crLf.size() != text->size()) {
+                    bytes.truncate(start);
+                    appendWindows1252(bytes, crLf);
+                }
+            }
             appendFieldEnd(bytes);
         }
         if (!representable)
@@ -179,6 +222,8 @@ DeckWriteResult writeDeck(std::span<const CardRecord> slots)
         if (card.name.isEmpty())
             continue;
         for (const QString *text : {&card.name, &card.front, &card.back}) {
+            if (hasTerminatorInsideLine(*text))
+                return {{}, card.name, false};
             bytes.append(withCrLfLineEnds(*text).toUtf8());
             appendFieldEnd(bytes);
         }

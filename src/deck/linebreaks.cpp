@@ -11,30 +11,38 @@ bool isSeparator(QChar c)
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
 
+bool hasLoneBreak(QStringView text, bool separatorsBreak)
+{
+    if (separatorsBreak
+        && (text.contains(QChar::ParagraphSeparator) || text.contains(QChar::LineSeparator)))
+        return true;
+    for (qsizetype i = text.indexOf(u'\n'); i >= 0; i = text.indexOf(u'\n', i + 1)) {
+        if (i == 0 || text[i - 1] != u'\r')
+            return true;
+    }
+    for (qsizetype i = text.indexOf(u'\r'); i >= 0; i = text.indexOf(u'\r', i + 1)) {
+        if (i + 1 == text.size() || text[i + 1] != u'\n')
+            return true;
+    }
+    return false;
+}
+
 QString crLfBreaks(QString text, bool separatorsBreak)
 {
-    const auto isBreak = [separatorsBreak](QChar c) {
-        return c == u'\r' || c == u'\n' || (separatorsBreak && isSeparator(c));
-    };
     // Most texts are already right: hand them back without a copy.
-    bool lone = false;
-    for (qsizetype i = 0; i < text.size() && !lone; ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        else
-            lone = isBreak(text[i]);
-    }
-    if (!lone)
+    if (!hasLoneBreak(text, separatorsBreak))
         return text;
-
+    // Read through a view: indexing the string itself would copy a shared one.
+    const QStringView in = text;
     QString out;
-    out.reserve(text.size() + text.size() / 8 + 2);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isBreak(text[i])) {
-            out.append(text[i]);
+    out.reserve(in.size() + in.size() / 8 + 2);
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        const QChar c = in[i];
+        if (c != u'\r' && c != u'\n' && !(separatorsBreak && isSeparator(c))) {
+            out.append(c);
             continue;
         }
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+        if (c == u'\r' && i + 1 < in.size() && in[i + 1] == u'\n')
             ++i;
         out.append(u"\r\n");
     }
