@@ -5,6 +5,12 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <new>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace memoquill {
 
 using namespace Qt::StringLiterals;
@@ -21,25 +27,81 @@ QString cannotSave(const QString &path, const QString &reason)
     return u"Could not save the deck to '%1'.\r\n%2"_s.arg(path, reason);
 }
 
+// Why the file that info describes is no deck file to read, or an empty string.
+QString refusal(const struct stat &info)
+{
+    if (S_ISDIR(info.st_mode))
+        return u"It is a folder, not a file."_s;
+    if (S_ISFIFO(info.st_mode))
+        return u"It is a named pipe (FIFO), not a file."_s;
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return u"It is a device, not a file."_s;
+    if (S_ISSOCK(info.st_mode))
+        return u"It is a socket, not a file."_s;
+    if (!S_ISREG(info.st_mode))
+        return u"It is not a regular file."_s;
+    if (info.st_size > MaxDeckFileSize) {
+        return u"The file is %1 bytes long; a deck file holds at most %2 bytes."_s.arg(info.st_size)
+            .arg(MaxDeckFileSize);
+    }
+    return {};
+}
+
 } // namespace
+
+bool isDeckFileName(const QString &path)
+{
+    return path.endsWith(u".mqd"_s, Qt::CaseSensitive);
+}
+
+QString deckFileName(const QString &chosen)
+{
+    return isDeckFileName(chosen) ? chosen : chosen + u".mqd"_s;
+}
 
 DeckFileRead readDeckFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, cannotLoad(path, file.errorString())};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, cannotLoad(path, file.errorString())};
-    DeckReadResult read = readDeck(bytes);
-    if (read.tooManyCards)
-        return {{}, u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(path)};
-    return {std::move(read.cards), {}};
+    // Only a regular file is opened: opening a FIFO waits for a writer, and a device such as
+    // /dev/zero never ends. A link is judged by what it points to.
+    const QByteArray localPath = QFile::encodeName(path);
+    struct stat info = {};
+    if (::stat(localPath.constData(), &info) == 0 && !refusal(info).isEmpty())
+        return {{}, cannotLoad(path, refusal(info))};
+    // Opened without waiting, and looked at again, in case the path changed in between.
+    const int fd = ::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {{}, cannotLoad(path, qt_error_string(errno))};
+    if (::fstat(fd, &info) != 0 || !refusal(info).isEmpty()) {
+        ::close(fd);
+        return {{}, cannotLoad(path, refusal(info))};
+    }
+
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    try {
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return {{}, cannotLoad(path, file.errorString())};
+        DeckReadResult read = readDeck(bytes);
+        if (read.tooManyCards) {
+            return {
+                {},
+                u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(path)};
+        }
+        return {std::move(read.cards), {}};
+    } catch (const std::bad_alloc &) {
+        return {{}, cannotLoad(path, u"There is not enough memory to read it."_s)};
+    }
 }
 
 QString writeDeckFile(const QString &path, std::span<const CardRecord> slots)
 {
-    const DeckWriteResult written = writeDeck(slots);
+    DeckWriteResult written;
+    try {
+        written = writeDeck(slots);
+    } catch (const std::bad_alloc &) {
+        return cannotSave(path, u"There is not enough memory to write it."_s);
+    }
     if (written.terminatorInsideLine) {
         return u"The card '%1' contains the text )}]d8h0-0h8b)}] inside a line, which a deck "
                u"file cannot hold. Remove it and save again."_s.arg(*written.terminatorInsideLine);

@@ -8,6 +8,19 @@
 
 namespace memoquill {
 
+// Exact and case-sensitive: "deck.MQD" is not a deck file name.
+bool isDeckFileName(const QString &path);
+
+// The file a save writes for the path chosen in the save dialog: the path with ".mqd"
+// appended, unless it ends so already.
+QString deckFileName(const QString &chosen);
+
+// Far more than any deck a person writes (32,767 cards of 16,000 characters each would be
+// half of it). Reading takes three times a file's size in memory, its bytes and their UTF-16
+// text, which a desktop still has at this size; a larger file is no deck and is refused
+// before it is read.
+inline constexpr qint64 MaxDeckFileSize = qint64(1) << 30;
+
 struct DeckFileRead
 {
     QList<CardRecord> cards;
@@ -15,7 +28,8 @@ struct DeckFileRead
     QString failure;
 };
 
-// Reads the deck file at path whole.
+// Reads the deck file at path whole. Only a regular file of at most MaxDeckFileSize bytes is
+// read; a FIFO, a device or a socket is refused before it is opened for reading.
 DeckFileRead readDeckFile(const QString &path);
 
 // Replaces the file at path with the slots, or leaves the old file whole. Returns the sentence

@@ -19,7 +19,8 @@ QByteArray contentOf(const QString &path)
 }
 
 const QList<CardRecord> OneCard{{u"Apple"_s, u"red"_s, u"fruit"_s}};
-const QByteArray OneCardBytes = "Apple)}]d8h0-0h8b)}]\r\nred)}]d8h0-0h8b)}]\r\nfruit)}]d8h0-0h8b)}]\r\n";
+const QByteArray OneCardBytes =
+    "Apple)}]d8h0-0h8b)}]\r\nred)}]d8h0-0h8b)}]\r\nfruit)}]d8h0-0h8b)}]\r\n";
 
 } // namespace
 
@@ -70,7 +71,8 @@ private Q_SLOTS:
         const QString saveFailure = writeDeckFile(missing, OneCard);
         QVERIFY2(saveFailure.startsWith(u"Could not save the deck to '%1'.\r\n"_s.arg(missing)),
                  qPrintable(saveFailure));
-        QVERIFY(saveFailure.size() > u"Could not save the deck to ''.\r\n"_s.size() + missing.size());
+        QVERIFY(saveFailure.size()
+                > u"Could not save the deck to ''.\r\n"_s.size() + missing.size());
         QVERIFY(!QFile::exists(missing));
 
         const DeckFileRead read = readDeckFile(missing);
@@ -89,7 +91,8 @@ private Q_SLOTS:
     {
         QByteArray bytes;
         for (int i = 0; i <= DeckStore::MaxCards; ++i)
-            bytes += "c" + QByteArray::number(i) + ")}]d8h0-0h8b)}]\r\n)}]d8h0-0h8b)}]\r\n)}]d8h0-0h8b)}]\r\n";
+            bytes += "c" + QByteArray::number(i)
+                     + ")}]d8h0-0h8b)}]\r\n)}]d8h0-0h8b)}]\r\n)}]d8h0-0h8b)}]\r\n";
         const QString path = dir.filePath(u"many.mqd"_s);
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));

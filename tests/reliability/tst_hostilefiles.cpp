@@ -1,8 +1,11 @@
-// Huge and hostile deck files: each one loads, or is refused with its message, without a
-// crash and in bounded time. The times printed here are recorded in docs/reliability.md;
+// Huge, hostile and special deck files: each one loads, or is refused with its message,
+// without a crash and in bounded time. The times printed here are recorded in docs/reliability.md;
 // nothing is asserted about them.
 #include "testapp.h"
 
+#include "deckfile.h"
+
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +14,7 @@
 
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace memoquill;
 using namespace memoquill::test;
@@ -103,6 +107,8 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(int, cards);
         const QString path = dir.filePath(name);
+        rusage before{};
+        getrusage(RUSAGE_SELF, &before);
         TestApp app;
         app.platform.answerOpenDialog(path);
         if (cards == -1)
@@ -139,9 +145,67 @@ private Q_SLOTS:
 
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
+        // The first and largest load: what it adds to the peak is the load's own memory.
+        if (name == u"big.mqd"_s) {
+            const qint64 added = qint64(usage.ru_maxrss - before.ru_maxrss) * 1024;
+            QVERIFY2(added <= 4 * QFileInfo(path).size(),
+                     qPrintable(u"the load raised the peak by %1 MB"_s.arg(added >> 20)));
+        }
         qInfo("%s: %lld MB, %d cards, %lld ms, peak RSS so far %ld MB", qPrintable(name),
               QFileInfo(path).size() >> 20, int(app.deck.CardCount()), elapsed,
               usage.ru_maxrss / 1024);
+    }
+
+    // Anything but a regular file is refused before it is opened for reading, within a second,
+    // with a sentence that says what it is; so is a file larger than any deck.
+    void specialFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        const QString folder = dir.path();
+
+        QVERIFY(::mkfifo(QFile::encodeName(folder + u"/pipe.mqd"_s).constData(), 0600) == 0);
+        QTest::newRow("FIFO nobody writes to")
+            << u"pipe.mqd"_s << u"It is a named pipe (FIFO), not a file."_s;
+        QVERIFY(QFile::link(u"/dev/zero"_s, folder + u"/zero.mqd"_s));
+        QTest::newRow("link to /dev/zero") << u"zero.mqd"_s << u"It is a device, not a file."_s;
+        QVERIFY(QDir(folder).mkdir(u"folder.mqd"_s));
+        QTest::newRow("folder") << u"folder.mqd"_s << u"It is a folder, not a file."_s;
+
+        // Sparse: the test stays fast and takes no disk.
+        QFile huge(folder + u"/huge.mqd"_s);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(MaxDeckFileSize + 1));
+        QTest::newRow("a byte over the limit")
+            << u"huge.mqd"_s
+            << u"The file is 1073741825 bytes long; a deck file holds at most 1073741824 bytes."_s;
+    }
+
+    void specialFileIsRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        const QString path = dir.filePath(name);
+        TestApp app;
+        app.platform.answerOpenDialog(path);
+        app.platform.answerMessage(MsgResult::Ok);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(trigger(app.editor()->Mload));
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(u"%1 ms"_s.arg(timer.elapsed())));
+        app.platform.takeShown(); // the open dialog
+        const ShownBox box = app.platform.takeShown();
+        QCOMPARE(box.title, u"File Error"_s);
+        QCOMPARE(box.icon, MsgIcon::Exclamation);
+        QCOMPARE(box.prompt, u"Could not load the deck from '%1'.\r\n%2"_s.arg(path, reason));
+        // The editor stays as a refused load leaves it, and goes on answering.
+        QCOMPARE(app.deck.CardCount(), 0);
+        QCOMPARE(app.editor()->List->count(), 0);
+        QVERIFY(!app.editor()->MSave->isEnabled());
+        app.platform.answerInput(u"Still here"_s);
+        click(app.editor()->BNew);
+        QCOMPARE(app.deck.CardCount(), 1);
+        VERIFY_SCRIPT_DONE(app);
     }
 };
 
