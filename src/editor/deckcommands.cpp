@@ -18,15 +18,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString DeckFileTypes = u"Memofile (.mqd)"_s;
-const QString DeckExtension = u".mqd"_s;
 const QString EmptyDeckText =
     u"There currently no cards.  Create a card first by clicking 'New Card'"_s;
-
-// Exact and case-sensitive: "deck.MQD" is not a deck file name.
-bool hasDeckExtension(const QString &path)
-{
-    return path.endsWith(DeckExtension, Qt::CaseSensitive);
-}
 
 } // namespace
 
@@ -48,9 +41,10 @@ bool CardCreate::SaveDeck(bool AskFileName)
         // A cancelled dialog gives the empty path; anything this short is no deck file name.
         if (m_deck.FilePath.size() < 5)
             return false;
-        if (!hasDeckExtension(m_deck.FilePath))
-            m_deck.FilePath += DeckExtension;
+        m_deck.FilePath = deckFileName(m_deck.FilePath);
         m_deck.CurrentFile = m_deck.FilePath;
+        // The next Load starts with the file this save writes, under its written name.
+        CD1->setFileName(m_deck.FilePath);
     } else {
         m_deck.FilePath = m_deck.CurrentFile.value_or(QString());
     }
@@ -76,7 +70,7 @@ bool CardCreate::LoadDeck()
 bool CardCreate::loadDeckFrom(const QString &path)
 {
     m_deck.FilePath = path;
-    if (!hasDeckExtension(m_deck.FilePath))
+    if (!isDeckFileName(m_deck.FilePath))
         return false;
 
     Platform::BusyScope busy(m_platform);
@@ -152,7 +146,7 @@ void CardCreate::showLoadedDeck(bool loaded)
 {
     if (m_deck.FilePath.isEmpty())
         return;
-    if (!hasDeckExtension(m_deck.FilePath)) {
+    if (!isDeckFileName(m_deck.FilePath)) {
         showFileError(u"Invalid file type!"_s);
         return;
     }

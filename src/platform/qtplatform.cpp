@@ -1,10 +1,12 @@
 #include "qtplatform.h"
 
+#include "deckfile.h"
 #include "linebreaks.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
@@ -57,15 +59,35 @@ private:
         m_dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                               : QFileDialog::ExistingFile);
         m_dialog->setOption(QFileDialog::HideNameFilterDetails);
+        // Qt would ask about the name as typed; the save writes it with ".mqd" (below).
+        m_dialog->setOption(QFileDialog::DontConfirmOverwrite);
         if (!m_fileTypes.isEmpty())
             m_dialog->setNameFilter(nameFilter(m_fileTypes));
         if (!m_fileName.isEmpty())
             m_dialog->selectFile(m_fileName);
-        const bool accepted = m_dialog->exec() == QDialog::Accepted;
-        // The dialog may be gone with its owner window once exec() returns.
-        const QStringList chosen =
-            (accepted && m_dialog) ? m_dialog->selectedFiles() : QStringList();
-        m_fileName = chosen.value(0);
+        for (;;) {
+            const bool accepted = m_dialog->exec() == QDialog::Accepted;
+            // The dialog may be gone with its owner window once exec() returns.
+            const QStringList chosen =
+                (accepted && m_dialog) ? m_dialog->selectedFiles() : QStringList();
+            m_fileName = chosen.value(0);
+            if (mode != QFileDialog::AcceptSave || m_fileName.isEmpty()
+                || mayReplace(deckFileName(m_fileName)))
+                return;
+            // No: back to the dialog with the name typed, as Qt's own question does.
+            m_dialog->selectFile(m_fileName);
+        }
+    }
+
+    bool mayReplace(const QString &written) const
+    {
+        if (!QFileInfo::exists(written))
+            return true;
+        const QString question =
+            u"%1 already exists.\nDo you want to replace it?"_s.arg(QFileInfo(written).fileName());
+        return QMessageBox::warning(m_dialog, m_dialog->windowTitle(), question,
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               == QMessageBox::Yes;
     }
 
     QPointer<QWidget> m_owner;

@@ -124,6 +124,14 @@ private Q_SLOTS:
         QVERIFY(trigger(editor->MSaveAs));
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
         QCOMPARE(app->deck.CurrentFile, std::optional<QString>(path(written)));
+
+        // The dialog now holds the name the save wrote, which the next Load starts with.
+        app->platform.clearShown();
+        app->platform.answerMessage(MsgResult::Yes); // "Load New Project"
+        app->platform.answerOpenDialog(QString());
+        QVERIFY(trigger(editor->Mload));
+        app->platform.takeShown();
+        QCOMPARE(app->platform.takeShown().fileName, path(written));
     }
 
     void cancelledOrTooShortNamesWriteNothing_data()

@@ -6,12 +6,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,6 +34,28 @@ void whenDialogShows(std::function<void(QDialog *)> act)
         else
             whenDialogShows(act);
     });
+}
+
+// Acts on the next modal dialog of type T once it is up.
+template <typename T>
+void whenShown(std::function<void(T *)> act)
+{
+    QTimer::singleShot(0, qApp, [act] {
+        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()))
+            act(dialog);
+        else
+            whenShown<T>(act);
+    });
+}
+
+// Types a name into Qt's own file dialog and confirms it.
+void typeFileName(QFileDialog *dialog, const QString &name)
+{
+    auto *edit = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s);
+    QVERIFY(edit);
+    edit->setText(name);
+    // QFileDialog's own accept() reads the name, as its Save button does.
+    static_cast<QDialog *>(dialog)->accept();
 }
 
 } // namespace
@@ -93,6 +119,78 @@ private Q_SLOTS:
         dialog->setFileName(u"Untitled"_s);
         whenDialogShows([](QDialog *d) { d->reject(); });
         dialog->showSave();
+        QCOMPARE(dialog->fileName(), QString());
+    }
+
+    // The save writes the typed name with ".mqd" added unless it ends so: the question about
+    // replacing a file names that file, and only when it exists.
+    void replaceQuestionNamesTheWrittenFile_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("askedAbout"); // empty: no question
+        QTest::newRow("deck, deck.mqd exists")
+            << u"deck"_s << QStringList{u"deck.mqd"_s} << u"deck.mqd"_s;
+        QTest::newRow("deck.mqd, it exists")
+            << u"deck.mqd"_s << QStringList{u"deck.mqd"_s} << u"deck.mqd"_s;
+        QTest::newRow("notes.txt, only notes.txt exists")
+            << u"notes.txt"_s << QStringList{u"notes.txt"_s} << QString();
+        QTest::newRow("notes.txt, notes.txt.mqd exists")
+            << u"notes.txt"_s << QStringList{u"notes.txt"_s, u"notes.txt.mqd"_s}
+            << u"notes.txt.mqd"_s;
+        QTest::newRow("deck.MQD, deck.MQD.mqd exists")
+            << u"deck.MQD"_s << QStringList{u"deck.MQD"_s, u"deck.MQD.mqd"_s} << u"deck.MQD.mqd"_s;
+    }
+
+    void replaceQuestionNamesTheWrittenFile()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, askedAbout);
+        QTemporaryDir dir;
+        for (const QString &name : existing)
+            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        auto dialog = platform.createFileDialog(nullptr);
+        dialog->setFileTypes(u"Memofile (.mqd)"_s);
+        dialog->setFileName(dir.filePath(u"Untitled"_s));
+
+        // Yes: the typed name is the answer.
+        QStringList questions;
+        const auto answerWith = [&](QMessageBox::StandardButton answer) {
+            whenShown<QMessageBox>([&questions, answer](QMessageBox *box) {
+                questions.append(box->text());
+                box->button(answer)->click();
+            });
+        };
+        whenShown<QFileDialog>([&](QFileDialog *d) {
+            if (!askedAbout.isEmpty())
+                answerWith(QMessageBox::Yes);
+            typeFileName(d, typed);
+        });
+        dialog->showSave();
+        QCOMPARE(dialog->fileName(), dir.filePath(typed));
+        const QStringList expected =
+            askedAbout.isEmpty()
+                ? QStringList()
+                : QStringList{u"%1 already exists.\nDo you want to replace it?"_s.arg(askedAbout)};
+        QCOMPARE(questions, expected);
+        if (askedAbout.isEmpty())
+            return;
+
+        // No: back to the dialog, which still holds the name; cancelling it then saves nothing.
+        questions.clear();
+        QString heldName;
+        whenShown<QFileDialog>([&](QFileDialog *d) {
+            answerWith(QMessageBox::No);
+            whenShown<QFileDialog>([&heldName](QFileDialog *again) {
+                heldName = again->findChild<QLineEdit *>(u"fileNameEdit"_s)->text();
+                again->reject();
+            });
+            typeFileName(d, typed);
+        });
+        dialog->showSave();
+        QCOMPARE(questions.size(), 1);
+        QCOMPARE(heldName, typed);
         QCOMPARE(dialog->fileName(), QString());
     }
 
