@@ -71,6 +71,20 @@ void CardListBox::selectRow(int row)
     selectionModel()->setCurrentIndex(m_names->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
+QItemSelectionModel::SelectionFlags CardListBox::selectionCommand(const QModelIndex &index,
+                                                                  const QEvent *event) const
+{
+    // Ctrl+click and Ctrl+Space would toggle the selected card off, and a click beside the rows
+    // would clear it: no gesture of the user leaves the list without its one selected card.
+    // Only the program clears it (Delete Card, New, Load).
+    const QItemSelectionModel::SelectionFlags flags = QListView::selectionCommand(index, event);
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::ClearAndSelect;
+    return flags;
+}
+
 void CardListBox::mousePressEvent(QMouseEvent *event)
 {
     const QModelIndex pressed = indexAt(event->position().toPoint());

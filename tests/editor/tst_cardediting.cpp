@@ -164,6 +164,35 @@ private Q_SLOTS:
         QCOMPARE(app->deck.CardIndex, 3);
     }
 
+    // Once a card is picked the list keeps one selected card, whatever the user does; only the
+    // program clears the selection (Delete Card, New, Load).
+    void userGesturesKeepTheSelection()
+    {
+        deckOf({u"A"_s, u"B"_s, u"C"_s});
+        clickListRow(editor->List, 1);
+        QCOMPARE(selectedRow(editor->List), 1);
+
+        const QRect row = editor->List->visualRect(editor->List->model()->index(1, 0));
+        QTest::mouseClick(editor->List->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          row.center());
+        QCOMPARE(selectedRow(editor->List), 1);
+        QTest::keyClick(editor->List, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(selectedRow(editor->List), 1);
+        // Below the last row, where there is no card.
+        QTest::mouseClick(editor->List->viewport(), Qt::LeftButton, {},
+                          QPoint(5, editor->List->viewport()->height() - 3));
+        QCOMPARE(selectedRow(editor->List), 1);
+        QCOMPARE(editor->LTitle->text(), u"B"_s);
+        QCOMPARE(textOf(editor->TFront), u"B front"_s);
+
+        // Ctrl+click on another row picks that one.
+        const QRect last = editor->List->visualRect(editor->List->model()->index(2, 0));
+        QTest::mouseClick(editor->List->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          last.center());
+        QCOMPARE(selectedRow(editor->List), 2);
+        QCOMPARE(editor->LTitle->text(), u"C"_s);
+    }
+
     void twoCardsOfOneNameShowTheFirst()
     {
         QVERIFY(app->deck.append({u"Twin"_s, u"first"_s, {}}));
