@@ -33,10 +33,8 @@ CommandLine readCommandLine(const QStringList &arguments)
         commandLine.error = parser.errorText();
         return commandLine;
     }
-    if (parser.isSet(u"help"_s))
-        parser.showHelp();
-    if (parser.isSet(u"version"_s))
-        parser.showVersion();
+    // --help, --help-all and --version print and end the program, as in every Qt program.
+    parser.process(arguments);
     const QStringList decks = parser.positionalArguments();
     if (decks.size() > 1)
         commandLine.error = u"Only one deck can be opened at a time."_s;

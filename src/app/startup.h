@@ -22,8 +22,8 @@ struct CommandLine
     QString usage;
 };
 
-// Reads "memoquill [DECK]". --help and --version print their text and end the program, as in
-// every Qt program.
+// Reads "memoquill [DECK]". --help, --help-all and --version print their text and end the
+// program, as in every Qt program.
 CommandLine readCommandLine(const QStringList &arguments);
 
 } // namespace memoquill
