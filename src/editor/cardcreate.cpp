@@ -219,7 +219,7 @@ void CardCreate::MCRead_Click()
 {
     // The reader shows the latest texts, also while a box still has the focus.
     AutoUpdate();
-    hide();
+    hideInPlace(this);
     m_reader.openReader();
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QWindow>
 
 namespace memoquill {
 
@@ -36,6 +37,15 @@ QAction *addMenuSeparator(QMenu *menu, const char *name)
     QAction *separator = menu->addSeparator();
     separator->setObjectName(QLatin1StringView(name));
     return separator;
+}
+
+void hideInPlace(QWidget *window)
+{
+    // Setting the geometry it has marks the position as the window's own, which the next map
+    // passes on to the window manager.
+    if (QWindow *handle = window->windowHandle())
+        handle->setGeometry(handle->geometry());
+    window->hide();
 }
 
 } // namespace memoquill

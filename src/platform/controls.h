@@ -23,4 +23,8 @@ QAction *addMenuItem(QWidget *menu, const char *name, const QString &caption,
 
 QAction *addMenuSeparator(QMenu *menu, const char *name);
 
+// Hides a top-level window so that it comes back where it stood: a window manager places a
+// window anew each time it is mapped, unless the window names its own position.
+void hideInPlace(QWidget *window);
+
 } // namespace memoquill

@@ -141,7 +141,7 @@ void CardReader::Form_QueryUnload()
 void CardReader::MCCreate_Click()
 {
     m_editor.showEditor();
-    hide();
+    hideInPlace(this);
 }
 
 void CardReader::MNewr_Click()
