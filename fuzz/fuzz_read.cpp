@@ -42,15 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     FUZZ_CHECK(read.cards.size() <= DeckStore::MaxCards);
 
-    // Read in two pieces, split where the input says, it is the same deck.
-    if (size > 1) {
-        const qsizetype split = qsizetype(data[0]) * qsizetype(size) / 256;
-        DeckReader reader;
-        reader.feed(bytes.first(split));
-        reader.feed(bytes.sliced(split));
-        const DeckReadResult inPieces = reader.finish();
-        FUZZ_CHECK(!inPieces.tooManyCards && inPieces.cards == read.cards);
-    }
     for (const CardRecord &card : read.cards) {
         FUZZ_CHECK(!card.name.isEmpty());
         FUZZ_CHECK(wellFormed(card.name) && wellFormed(card.front) && wellFormed(card.back));

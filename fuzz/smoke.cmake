@@ -11,3 +11,14 @@ set_tests_properties(fuzz_smoke PROPERTIES
   SKIP_RETURN_CODE 77
   TIMEOUT 900
   RUN_SERIAL TRUE)
+
+# The seed corpora replayed through both fuzz targets' checks, built with the project's own
+# compiler: the plain codec is held to the fuzzers' properties on every run of the suite.
+foreach(target read roundtrip)
+  add_executable(fuzz_${target}_replay ${MEMOQUILL_FUZZ_DIR}/fuzz_${target}.cpp
+                 ${MEMOQUILL_FUZZ_DIR}/replay.cpp ${MEMOQUILL_FUZZ_DIR}/fuzzcheck.h)
+  target_link_libraries(fuzz_${target}_replay PRIVATE memoquill_deck)
+  add_test(NAME fuzz_${target}_replay
+           COMMAND fuzz_${target}_replay ${MEMOQUILL_FUZZ_DIR}/corpus/${target})
+  set_tests_properties(fuzz_${target}_replay PROPERTIES LABELS deck TIMEOUT 120)
+endforeach()
