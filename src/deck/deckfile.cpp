@@ -30,21 +30,16 @@ QString cannotSave(const QString &path, const QString &reason)
 // Why the file that info describes is no deck file to read, or an empty string.
 QString refusal(const struct stat &info)
 {
-    if (S_ISDIR(info.st_mode))
-        return u"It is a folder, not a file."_s;
-    if (S_ISFIFO(info.st_mode))
-        return u"It is a named pipe (FIFO), not a file."_s;
-    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return u"It is a device, not a file."_s;
-    if (S_ISSOCK(info.st_mode))
-        return u"It is a socket, not a file."_s;
-    if (!S_ISREG(info.st_mode))
-        return u"It is not a regular file."_s;
-    if (info.st_size > MaxDeckFileSize) {
+    if (S_ISREG(info.st_mode) && info.st_size > MaxDeckFileSize) {
         return u"The file is %1 bytes long; a deck file holds at most %2 bytes."_s.arg(info.st_size)
             .arg(MaxDeckFileSize);
     }
-    return {};
+    const QString kind = S_ISREG(info.st_mode)    ? QString()
+                         : S_ISDIR(info.st_mode)  ? u"a folder"_s
+                         : S_ISFIFO(info.st_mode) ? u"a named pipe (FIFO)"_s
+                         : S_ISSOCK(info.st_mode) ? u"a socket"_s
+                                                  : u"a device"_s;
+    return kind.isEmpty() ? QString() : u"It is %1, not a file."_s.arg(kind);
 }
 
 } // namespace
@@ -71,7 +66,7 @@ DeckFileRead readDeckFile(const QString &path)
     const int fd = ::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return {{}, cannotLoad(path, qt_error_string(errno))};
-    if (::fstat(fd, &info) != 0 || !refusal(info).isEmpty()) {
+    if (::fstat(fd, &info) == 0 && !refusal(info).isEmpty()) {
         ::close(fd);
         return {{}, cannotLoad(path, refusal(info))};
     }

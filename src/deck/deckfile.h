@@ -2,10 +2,6 @@
 
 #include "deckstore.h"
 
-#include <QString>
-
-#include <span>
-
 namespace memoquill {
 
 // Exact and case-sensitive: "deck.MQD" is not a deck file name.
@@ -15,10 +11,9 @@ bool isDeckFileName(const QString &path);
 // appended, unless it ends so already.
 QString deckFileName(const QString &chosen);
 
-// Far more than any deck a person writes (32,767 cards of 16,000 characters each would be
-// half of it). Reading takes three times a file's size in memory, its bytes and their UTF-16
-// text, which a desktop still has at this size; a larger file is no deck and is refused
-// before it is read.
+// Far more than any deck a person writes (32,767 cards of 16,000 characters would be half
+// of it), yet reading it, three times its size in memory (its bytes and their UTF-16 text),
+// fits a desktop. A larger file is no deck, and is refused before it is read.
 inline constexpr qint64 MaxDeckFileSize = qint64(1) << 30;
 
 struct DeckFileRead
@@ -28,8 +23,8 @@ struct DeckFileRead
     QString failure;
 };
 
-// Reads the deck file at path whole. Only a regular file of at most MaxDeckFileSize bytes is
-// read; a FIFO, a device or a socket is refused before it is opened for reading.
+// Reads the deck file at path whole: only a regular file of at most MaxDeckFileSize bytes. A
+// FIFO, a device or a socket is refused before it is opened for reading.
 DeckFileRead readDeckFile(const QString &path);
 
 // Replaces the file at path with the slots, or leaves the old file whole. Returns the sentence

@@ -4,9 +4,6 @@
 #include "windows1252.h"
 
 #include <QStringDecoder>
-#include <QStringMatcher>
-
-#include <cstring>
 
 namespace memoquill {
 
@@ -18,25 +15,13 @@ static_assert(TerminatorBytes.size() == TerminatorLength);
 constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr QByteArrayView CrLf = "\r\n";
 
-bool isLineBreak(char byte)
-{
-    return byte == '\r' || byte == '\n';
-}
-
 // The first terminator at or after from, or -1. It starts with ')', a byte rare in card
-// texts, so memchr's candidates are few.
+// texts, so the search for that byte (memchr) leaves few places to compare.
 qsizetype findTerminator(QByteArrayView bytes, qsizetype from)
 {
-    if (bytes.size() - from < TerminatorLength)
-        return -1;
-    const char *const begin = bytes.data();
-    const char *const lastStart = begin + bytes.size() - TerminatorLength;
-    for (const char *p = begin + from; p <= lastStart; ++p) {
-        p = static_cast<const char *>(std::memchr(p, ')', std::size_t(lastStart - p + 1)));
-        if (!p)
-            break;
-        if (std::memcmp(p, TerminatorBytes.data(), TerminatorLength) == 0)
-            return p - begin;
+    for (qsizetype at = bytes.indexOf(')', from); at >= 0; at = bytes.indexOf(')', at + 1)) {
+        if (bytes.sliced(at).startsWith(TerminatorBytes))
+            return at;
     }
     return -1;
 }
@@ -48,14 +33,6 @@ QString decodeWindows1252(QByteArrayView bytes)
     for (const char byte : bytes)
         *out++ = windows1252::decode(static_cast<unsigned char>(byte));
     return text;
-}
-
-QString decodeUtf8(QByteArrayView bytes)
-{
-    // The file's mark is skipped already, so a U+FEFF that starts a field is text and stays
-    // (QString::fromUtf8 would drop it).
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
 }
 
 // Drops the last n characters; a surrogate pair is one character and is never split.
@@ -73,34 +50,21 @@ void chopCharacters(QString &text, qsizetype n)
 // A terminator with a line break after it would end the field early when read back.
 bool hasTerminatorInsideLine(const QString &text)
 {
-    static const QStringMatcher terminator(FieldTerminator);
-    const qsizetype found = terminator.indexIn(text);
+    const qsizetype found = text.indexOf(FieldTerminator);
     if (found < 0)
         return false;
     const qsizetype after = found + TerminatorLength;
     return text.indexOf(u'\r', after) >= 0 || text.indexOf(u'\n', after) >= 0;
 }
 
-// What a text turned out to hold while it was written as Windows-1252.
-struct Scanned
-{
-    // False when a character has no byte; the bytes written are then unfinished.
-    bool representable = true;
-    bool lineBreak = false;
-    // ')', with which the terminator starts.
-    bool parenthesis = false;
-};
-
-Scanned appendWindows1252(QByteArray &out, QStringView text)
+// Appends text as Windows-1252; false, with out unfinished, when a character has no byte.
+bool appendWindows1252(QByteArray &out, QStringView text)
 {
     const qsizetype at = out.size();
     out.resize(at + text.size());
     char *const bytes = out.data() + at;
-    Scanned scanned;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        scanned.lineBreak |= (c == u'\r') | (c == u'\n');
-        scanned.parenthesis |= c == u')';
         // Nearly every character of a card is Latin-1 outside 0x80-0x9F: its own byte.
         if (c <= 0xFF && (c & 0xE0) != 0x80) [[likely]] {
             bytes[i] = char(c);
@@ -108,16 +72,10 @@ Scanned appendWindows1252(QByteArray &out, QStringView text)
         }
         const std::optional<unsigned char> byte = windows1252::encode(c);
         if (!byte)
-            return {false, false, false};
+            return false;
         bytes[i] = char(*byte);
     }
-    return scanned;
-}
-
-void appendFieldEnd(QByteArray &out)
-{
-    out.append(TerminatorBytes);
-    out.append(CrLf);
+    return true;
 }
 
 } // namespace
@@ -141,20 +99,23 @@ DeckReadResult readDeck(QByteArrayView bytes)
         if (found < 0)
             break;
         qsizetype lineEnd = found + TerminatorLength;
-        while (lineEnd < bytes.size() && !isLineBreak(bytes[lineEnd]))
+        while (lineEnd < bytes.size() && bytes[lineEnd] != '\r' && bytes[lineEnd] != '\n')
             ++lineEnd;
 
         const QByteArrayView field = bytes.sliced(fieldStart, lineEnd - fieldStart);
         QString &text = fields[expected];
         if (utf8) {
-            // In UTF-8 the last 15 characters may be more than 15 bytes.
-            text = decodeUtf8(field);
+            // The file's mark is skipped already, so a U+FEFF that starts a field is text and
+            // stays (QString::fromUtf8 would drop it). The last 15 characters may be more
+            // than 15 bytes.
+            text = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+                       .decode(field);
             chopCharacters(text, TerminatorLength);
         } else {
             text = decodeWindows1252(field.chopped(TerminatorLength));
         }
         if (field.contains('\r') || field.contains('\n'))
-            text = withCrLfLineEnds(std::move(text));
+            text = withCrLf(std::move(text));
 
         if (expected == Back) {
             if (!fields[Name].isEmpty()) {
@@ -178,6 +139,32 @@ DeckReadResult readDeck(QByteArrayView bytes)
     return {std::move(cards), false};
 }
 
+// Appends the three fields of every slot with a name, in UTF-8 or in Windows-1252. False when
+// Windows-1252 cannot hold a character; refused then names the first card that holds the
+// terminator inside a line.
+static bool appendFields(QByteArray &bytes, std::span<const CardRecord> slots, bool utf8,
+                         std::optional<QString> &refused)
+{
+    for (const CardRecord &card : slots) {
+        if (card.name.isEmpty())
+            continue;
+        for (const QString *text : {&card.name, &card.front, &card.back}) {
+            if (hasTerminatorInsideLine(*text)) {
+                refused = card.name;
+                return true;
+            }
+            const QString crLf = withCrLf(*text);
+            if (utf8)
+                bytes.append(crLf.toUtf8());
+            else if (!appendWindows1252(bytes, crLf))
+                return false;
+            bytes.append(TerminatorBytes);
+            bytes.append(CrLf);
+        }
+    }
+    return true;
+}
+
 DeckWriteResult writeDeck(std::span<const CardRecord> slots)
 {
     qsizetype size = 0;
@@ -186,49 +173,17 @@ DeckWriteResult writeDeck(std::span<const CardRecord> slots)
                 + 3 * (TerminatorLength + CrLf.size());
     QByteArray bytes;
     bytes.reserve(size);
-    bool representable = true;
-    for (const CardRecord &card : slots) {
-        if (card.name.isEmpty())
-            continue;
-        for (const QString *text : {&card.name, &card.front, &card.back}) {
-            const qsizetype start = bytes.size();
-            const Scanned scanned = appendWindows1252(bytes, *text);
-            representable = scanned.representable;
-            if (!representable)
-                break;
-            // Only a text with a line break can hold the terminator inside a line, or a lone CR
-            // or LF to write as CR LF.
-            if (scanned.lineBreak) {
-                if (scanned.parenthesis && hasTerminatorInsideLine(*text))
-                    return {{}, card.name, false};
-                const QString crLf = withCrLfLineEnds(*text);
-                if (crLf.size() != text->size()) {
-                    bytes.truncate(start);
-                    appendWindows1252(bytes, crLf);
-                }
-            }
-            appendFieldEnd(bytes);
-        }
-        if (!representable)
-            break;
-    }
+    std::optional<QString> refused;
     // An 8-bit file that starts with the mark's bytes would be read back as UTF-8.
-    if (representable && !bytes.startsWith(Utf8ByteOrderMark))
-        return {std::move(bytes), std::nullopt, false};
-
-    bytes.clear();
-    bytes.append(Utf8ByteOrderMark);
-    for (const CardRecord &card : slots) {
-        if (card.name.isEmpty())
-            continue;
-        for (const QString *text : {&card.name, &card.front, &card.back}) {
-            if (hasTerminatorInsideLine(*text))
-                return {{}, card.name, false};
-            bytes.append(withCrLfLineEnds(*text).toUtf8());
-            appendFieldEnd(bytes);
-        }
+    if (!appendFields(bytes, slots, false, refused) || bytes.startsWith(Utf8ByteOrderMark)) {
+        bytes = Utf8ByteOrderMark.toByteArray();
+        appendFields(bytes, slots, true, refused);
+        if (!refused)
+            return {std::move(bytes), std::nullopt, true};
     }
-    return {std::move(bytes), std::nullopt, true};
+    if (refused)
+        return {{}, refused, false};
+    return {std::move(bytes), std::nullopt, false};
 }
 
 } // namespace memoquill

@@ -2,20 +2,6 @@
 
 namespace memoquill {
 
-const CardRecord &DeckStore::Cards(qint32 i) const
-{
-    Q_ASSERT(i >= 1 && i <= m_cards.size());
-    return m_cards[i - 1];
-}
-
-void DeckStore::setTexts(qint32 i, QString front, QString back)
-{
-    Q_ASSERT(i >= 1 && i <= m_cards.size());
-    CardRecord &card = m_cards[i - 1];
-    card.front = std::move(front);
-    card.back = std::move(back);
-}
-
 void DeckStore::reset()
 {
     m_cards = QList<CardRecord>(1);
@@ -44,12 +30,6 @@ bool DeckStore::findByName(const QString &name)
     return false;
 }
 
-void DeckStore::blank(qint32 i)
-{
-    Q_ASSERT(i >= 1 && i <= m_cards.size());
-    m_cards[i - 1] = CardRecord{};
-}
-
 void DeckStore::assign(QList<CardRecord> cards)
 {
     Q_ASSERT(cards.size() <= MaxCards);
@@ -59,11 +39,6 @@ void DeckStore::assign(QList<CardRecord> cards)
     }
     m_cardCount = static_cast<qint16>(cards.size());
     m_cards = std::move(cards);
-}
-
-std::span<const CardRecord> DeckStore::slots() const
-{
-    return {m_cards.constData(), static_cast<std::size_t>(m_cardCount)};
 }
 
 } // namespace memoquill

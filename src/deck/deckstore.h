@@ -55,9 +55,12 @@ public:
     qsizetype allocatedSlots() const { return m_cards.size(); }
 
     // Slot i, for 1 <= i <= allocatedSlots().
-    const CardRecord &Cards(qint32 i) const;
+    const CardRecord &Cards(qint32 i) const { return m_cards.at(i - 1); }
     // Stores the texts of slot i. A card's name changes only by append, blank and assign.
-    void setTexts(qint32 i, QString front, QString back);
+    void setTexts(qint32 i, QString front, QString back)
+    {
+        m_cards[i - 1] = {m_cards.at(i - 1).name, std::move(front), std::move(back)};
+    }
 
     // True when slot i is one of the deck's slots 1..CardCount.
     bool isSlot(qint32 i) const { return i >= 1 && i <= m_cardCount; }
@@ -77,13 +80,16 @@ public:
     bool findByName(const QString &name);
 
     // Empty a slot's name, front and back, keeping the slot.
-    void blank(qint32 i);
+    void blank(qint32 i) { m_cards[i - 1] = CardRecord{}; }
 
     // Replace every slot at once (a completed load). Callers keep the list within MaxCards.
     void assign(QList<CardRecord> cards);
 
     // The slots 1..CardCount, for writing the deck out.
-    std::span<const CardRecord> slots() const;
+    std::span<const CardRecord> slots() const
+    {
+        return {m_cards.constData(), static_cast<std::size_t>(m_cardCount)};
+    }
 
 private:
     QList<CardRecord> m_cards;

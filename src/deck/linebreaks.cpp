@@ -4,18 +4,8 @@ namespace memoquill {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-bool isSeparator(QChar c)
+static bool hasLoneBreak(QStringView text)
 {
-    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
-bool hasLoneBreak(QStringView text, bool separatorsBreak)
-{
-    if (separatorsBreak
-        && (text.contains(QChar::ParagraphSeparator) || text.contains(QChar::LineSeparator)))
-        return true;
     for (qsizetype i = text.indexOf(u'\n'); i >= 0; i = text.indexOf(u'\n', i + 1)) {
         if (i == 0 || text[i - 1] != u'\r')
             return true;
@@ -27,38 +17,25 @@ bool hasLoneBreak(QStringView text, bool separatorsBreak)
     return false;
 }
 
-QString crLfBreaks(QString text, bool separatorsBreak)
+QString withCrLf(QString text)
 {
-    // Most texts are already right: hand them back without a copy.
-    if (!hasLoneBreak(text, separatorsBreak))
+    // Most texts are right already: hand them back without a copy.
+    if (!hasLoneBreak(text))
         return text;
     // Read through a view: indexing the string itself would copy a shared one.
     const QStringView in = text;
     QString out;
     out.reserve(in.size() + in.size() / 8 + 2);
     for (qsizetype i = 0; i < in.size(); ++i) {
-        const QChar c = in[i];
-        if (c != u'\r' && c != u'\n' && !(separatorsBreak && isSeparator(c))) {
-            out.append(c);
+        if (in[i] != u'\r' && in[i] != u'\n') {
+            out.append(in[i]);
             continue;
         }
-        if (c == u'\r' && i + 1 < in.size() && in[i + 1] == u'\n')
-            ++i;
         out.append(u"\r\n");
+        if (in[i] == u'\r' && i + 1 < in.size() && in[i + 1] == u'\n')
+            ++i;
     }
     return out;
-}
-
-} // namespace
-
-QString withCrLf(QString text)
-{
-    return crLfBreaks(std::move(text), true);
-}
-
-QString withCrLfLineEnds(QString text)
-{
-    return crLfBreaks(std::move(text), false);
 }
 
 QString withLf(QString text)

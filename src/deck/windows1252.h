@@ -28,46 +28,15 @@ constexpr char16_t decode(unsigned char byte)
     return DecodeTable[byte];
 }
 
-// The byte of each character below U+0100: itself, but 0 for the C1 controls whose bytes
-// Windows-1252 gives to other characters.
-inline constexpr std::array<unsigned char, 256> LowBytes = [] {
-    std::array<unsigned char, 256> bytes{};
-    for (std::size_t c = 0; c < bytes.size(); ++c)
-        bytes[c] = (c & 0xE0) != 0x80 || HighControlBlock[c - 0x80] == c ? c : 0;
-    return bytes;
-}();
-
-struct Encoding
-{
-    char16_t character;
-    unsigned char byte;
-    constexpr bool operator<(const Encoding &other) const { return character < other.character; }
-};
-
-// The characters above U+00FF that Windows-1252 has, with their bytes, in character order.
-inline constexpr std::array<Encoding, 27> HighBytes = [] {
-    std::array<Encoding, 27> table{};
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < HighControlBlock.size(); ++i) {
-        if (HighControlBlock[i] > 0xFF)
-            table[n++] = {HighControlBlock[i], static_cast<unsigned char>(0x80 + i)};
-    }
-    std::sort(table.begin(), table.end());
-    return table;
-}();
-
 // The byte for a character, or nothing when Windows-1252 cannot represent it.
 constexpr std::optional<unsigned char> encode(char16_t c)
 {
-    if (c <= 0xFF) {
-        if (LowBytes[c] == 0 && c != 0)
-            return std::nullopt;
-        return LowBytes[c];
-    }
-    const auto found = std::lower_bound(HighBytes.begin(), HighBytes.end(), Encoding{c, 0});
-    if (found == HighBytes.end() || found->character != c)
+    if (c <= 0xFF && (c & 0xE0) != 0x80)
+        return static_cast<unsigned char>(c);
+    const auto *found = std::find(HighControlBlock.begin(), HighControlBlock.end(), c);
+    if (found == HighControlBlock.end())
         return std::nullopt;
-    return found->byte;
+    return static_cast<unsigned char>(0x80 + (found - HighControlBlock.begin()));
 }
 
 } // namespace memoquill::windows1252

@@ -7,10 +7,17 @@
 
 namespace memoquill::textbox {
 
+// The document breaks lines with U+2029 (Enter) and U+2028 (Shift+Enter).
+static QString withCrLfBreaks(QString documentText)
+{
+    documentText.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    return withCrLf(std::move(documentText));
+}
+
 QString text(const QPlainTextEdit *box)
 {
     // toPlainText() would turn no-break spaces into spaces: only the raw text is exact.
-    return withCrLf(box->document()->toRawText());
+    return withCrLfBreaks(box->document()->toRawText());
 }
 
 namespace {
@@ -61,7 +68,7 @@ std::optional<QString> selectedText(const QWidget *control)
     const auto *box = qobject_cast<const QPlainTextEdit *>(control);
     if (!box)
         return std::nullopt;
-    return withCrLf(box->textCursor().selectedText());
+    return withCrLfBreaks(box->textCursor().selectedText());
 }
 
 bool replaceSelection(QWidget *control, const QString &text)
