@@ -26,14 +26,9 @@ void AppWindows::start(const std::optional<QString> &deck)
     editor()->show();
     if (!deck)
         return;
-    // Queued, so that the editor is on screen before the load and any message it shows.
-    QMetaObject::invokeMethod(
-        this,
-        [this, path = *deck] {
-            if (m_editor)
-                m_editor->openDeck(path);
-        },
-        Qt::QueuedConnection);
+    // Queued, so that the editor is on screen before the load and any message it shows; a
+    // window closed by then takes the call with it.
+    QMetaObject::invokeMethod(m_editor, "openDeck", Qt::QueuedConnection, Q_ARG(QString, *deck));
 }
 
 CardCreate *AppWindows::editor()

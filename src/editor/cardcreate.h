@@ -49,7 +49,7 @@ public:
 
     // Loads the deck file at path, given at start, as File > Load loads the file chosen in its
     // dialog; the deck is empty then, so nothing is asked first.
-    void openDeck(const QString &path);
+    Q_INVOKABLE void openDeck(const QString &path);
 
     // Writes the deck, asking for a file name first when AskFileName is true. Returns whether
     // the file was written; a failure has been shown to the user.
