@@ -15,13 +15,15 @@ inline constexpr std::array<char16_t, 32> HighControlBlock = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // The character of every byte.
-inline constexpr std::array<char16_t, 256> DecodeTable = [] {
+constexpr std::array<char16_t, 256> decodeTable()
+{
     std::array<char16_t, 256> table{};
     for (std::size_t byte = 0; byte < table.size(); ++byte)
         table[byte] = char16_t(byte);
     std::copy(HighControlBlock.begin(), HighControlBlock.end(), table.begin() + 0x80);
     return table;
-}();
+}
+inline constexpr std::array<char16_t, 256> DecodeTable = decodeTable();
 
 constexpr char16_t decode(unsigned char byte)
 {
