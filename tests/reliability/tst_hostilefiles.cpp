@@ -192,7 +192,12 @@ private Q_SLOTS:
         QElapsedTimer timer;
         timer.start();
         QVERIFY(trigger(app.editor()->Mload));
-        QVERIFY2(timer.elapsed() < 1000, qPrintable(u"%1 ms"_s.arg(timer.elapsed())));
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(elapsed < 1000, qPrintable(u"%1 ms"_s.arg(elapsed)));
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        qInfo("%s: refused in %lld ms, peak RSS so far %ld MB", qPrintable(name), elapsed,
+              usage.ru_maxrss / 1024);
         app.platform.takeShown(); // the open dialog
         const ShownBox box = app.platform.takeShown();
         QCOMPARE(box.title, u"File Error"_s);
