@@ -15,6 +15,7 @@ import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -55,6 +56,35 @@ def wait_for(condition, what, timeout=10.0, interval=0.02):
             detail = f" (last error: {last_error!r})" if last_error else ""
             raise Timeout(f"timed out after {timeout:g}s waiting for {what}{detail}")
         time.sleep(interval)
+
+
+def run_steps(steps, diagnose):
+    """Runs the (title, step) pairs in order, timing each; on a failure runs diagnose()."""
+    for number, (title, step) in enumerate(steps, 1):
+        step_started = time.monotonic()
+        try:
+            step()
+        except Exception:
+            print(f"step {number} ({title}) failed", file=sys.stderr)
+            diagnose()
+            raise
+        print(f"step {number} ({title}): {time.monotonic() - step_started:.1f}s")
+
+
+def report_failure(desktop, log, name):
+    """What to look at after a failure: the screen, saved as NAME-failure.png, and what the
+    program printed to log."""
+    shot = os.path.abspath(f"{name}-failure.png")
+    try:
+        subprocess.run(["import", "-window", "root", shot], env=desktop.env, timeout=30,
+                       check=True)
+        print(f"screen at the failure: {shot}", file=sys.stderr)
+    except (subprocess.SubprocessError, OSError):
+        pass
+    log.seek(0)
+    messages = log.read().decode(errors="replace").strip()
+    if messages:
+        print("Memoquill's messages:\n" + messages, file=sys.stderr)
 
 
 class Desktop:

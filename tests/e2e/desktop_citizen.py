@@ -17,7 +17,8 @@ import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import AccessibilityTree, Desktop, wait_for  # noqa: E402
+from desktop import (AccessibilityTree, Desktop, report_failure, run_steps,  # noqa: E402
+                     wait_for)
 from typical_use import EDITOR, READER, contents, expect, record  # noqa: E402
 
 
@@ -136,17 +137,7 @@ class Citizen:
         assert not os.path.exists(existing[:-len(".mqd")]), "saved without the extension"
 
     def diagnose(self):
-        shot = os.path.abspath("desktop_citizen-failure.png")
-        try:
-            subprocess.run(["import", "-window", "root", shot], env=self.d.env, timeout=30,
-                           check=True)
-            print(f"screen at the failure: {shot}", file=sys.stderr)
-        except (subprocess.SubprocessError, OSError):
-            pass
-        self.log.seek(0)
-        messages = self.log.read().decode(errors="replace").strip()
-        if messages:
-            print("Memoquill's messages:\n" + messages, file=sys.stderr)
+        report_failure(self.d, self.log, "desktop_citizen")
 
 
 def start_window_manager(desktop):
@@ -176,15 +167,7 @@ def main():
                  ("a FIFO is refused", walk.fifo_is_refused),
                  ("Save As asks about the file it writes",
                   walk.save_as_asks_about_the_file_it_writes)]
-        for number, (title, step) in enumerate(steps, 1):
-            step_started = time.monotonic()
-            try:
-                step()
-            except Exception:
-                print(f"step {number} ({title}) failed", file=sys.stderr)
-                walk.diagnose()
-                raise
-            print(f"step {number} ({title}): {time.monotonic() - step_started:.1f}s")
+        run_steps(steps, walk.diagnose)
     print(f"desktop citizen passed in {time.monotonic() - started:.1f}s")
 
 

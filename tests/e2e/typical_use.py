@@ -17,7 +17,8 @@ import time
 # No byte-code cache in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import AccessibilityTree, Desktop, Timeout, wait_for  # noqa: E402
+from desktop import (AccessibilityTree, Desktop, Timeout, report_failure,  # noqa: E402
+                     run_steps, wait_for)
 
 EDITOR = "Memoquill - CardCreate"
 READER = "Memoquill - CardReader"
@@ -230,18 +231,7 @@ class TypicalUse:
         assert output == b"", f"Memoquill printed {output!r}"
 
     def diagnose(self):
-        """What to look at after a failure: the screen and the program's messages."""
-        shot = os.path.abspath("typical_use-failure.png")
-        try:
-            subprocess.run(["import", "-window", "root", shot], env=self.d.env, timeout=30,
-                           check=True)
-            print(f"screen at the failure: {shot}", file=sys.stderr)
-        except (subprocess.SubprocessError, OSError):
-            pass
-        self.log.seek(0)
-        messages = self.log.read().decode(errors="replace").strip()
-        if messages:
-            print("Memoquill's messages:\n" + messages, file=sys.stderr)
+        report_failure(self.d, self.log, "typical_use")
 
 
 def main():
@@ -255,15 +245,7 @@ def main():
         steps = [("start", walk.start), ("new cards, typed and committed", walk.create_cards),
                  ("save", walk.save), ("review", walk.review), ("load", walk.load),
                  ("close and save", walk.close)]
-        for number, (title, step) in enumerate(steps, 1):
-            step_started = time.monotonic()
-            try:
-                step()
-            except Exception:
-                print(f"step {number} ({title}) failed", file=sys.stderr)
-                walk.diagnose()
-                raise
-            print(f"step {number} ({title}): {time.monotonic() - step_started:.1f}s")
+        run_steps(steps, walk.diagnose)
     print(f"typical use passed in {time.monotonic() - started:.1f}s")
 
 
