@@ -47,7 +47,8 @@ private Q_SLOTS:
     void deckGivenAtStartIsLoadedAndShown()
     {
         const QString path = dir.filePath(u"fruit.mqd"_s);
-        QVERIFY(writeAll(path, deckRecord("Apple", "red", "fruit") + deckRecord("Pear", "green", "")));
+        QVERIFY(
+            writeAll(path, deckRecord("Apple", "red", "fruit") + deckRecord("Pear", "green", "")));
         Started app;
         start(app, path);
         CardCreate *editor = app.windows.existingEditor();
@@ -65,7 +66,8 @@ private Q_SLOTS:
         editor->close();
         QCOMPARE(app.platform.takeShown().prompt,
                  u"Do you want to save changes to '%1'?"_s.arg(path));
-        QVERIFY2(app.platform.problems().isEmpty(), qPrintable(app.platform.problems().join(u"; "_s)));
+        QVERIFY2(app.platform.problems().isEmpty(),
+                 qPrintable(app.platform.problems().join(u"; "_s)));
     }
 
     void relativePathBecomesAbsolute()
@@ -107,7 +109,8 @@ private Q_SLOTS:
         QCOMPARE(box.title, u"File Error"_s);
         QCOMPARE(box.icon, MsgIcon::Exclamation);
         verifyEmptyEditor(app);
-        QVERIFY2(app.platform.problems().isEmpty(), qPrintable(app.platform.problems().join(u"; "_s)));
+        QVERIFY2(app.platform.problems().isEmpty(),
+                 qPrintable(app.platform.problems().join(u"; "_s)));
     }
 
     void twoDecksAreAUsageError()
