@@ -50,7 +50,7 @@ void chopCharacters(QString &text, qsizetype n)
 // A terminator with a line break after it would end the field early when read back.
 bool hasTerminatorInsideLine(const QString &text)
 {
-    const qsizetype found = text.indexOf(FieldTerminator);
+    const qsizetype found = text.contains(u')') ? text.indexOf(FieldTerminator) : -1;
     if (found < 0)
         return false;
     const qsizetype after = found + TerminatorLength;
