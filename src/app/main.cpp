@@ -23,8 +23,7 @@ int main(int argc, char *argv[])
     const memoquill::CommandLine commandLine =
         memoquill::readCommandLine(QApplication::arguments());
     if (!commandLine.error.isEmpty()) {
-        std::fprintf(stderr, "memoquill: %s\n%s\n", qPrintable(commandLine.error),
-                     qPrintable(commandLine.usage));
+        std::fprintf(stderr, "memoquill: %s\n", qPrintable(commandLine.error));
         return 2;
     }
 

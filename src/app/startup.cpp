@@ -27,17 +27,17 @@ CommandLine readCommandLine(const QStringList &arguments)
     parser.addVersionOption();
     parser.addPositionalArgument(u"deck"_s, u"A deck file (.mqd) to open."_s, u"[DECK]"_s);
 
+    const QString usage = u"\nUsage: memoquill [--help] [--version] [DECK]"_s;
     CommandLine commandLine;
-    commandLine.usage = u"Usage: memoquill [--help] [--version] [DECK]"_s;
     if (!parser.parse(arguments)) {
-        commandLine.error = parser.errorText();
+        commandLine.error = parser.errorText() + usage;
         return commandLine;
     }
     // --help, --help-all and --version print and end the program, as in every Qt program.
     parser.process(arguments);
     const QStringList decks = parser.positionalArguments();
     if (decks.size() > 1)
-        commandLine.error = u"Only one deck can be opened at a time."_s;
+        commandLine.error = u"Only one deck can be opened at a time."_s + usage;
     else if (decks.size() == 1)
         commandLine.deck = decks.first();
     return commandLine;

@@ -17,9 +17,8 @@ struct CommandLine
 {
     // The deck to open at start.
     std::optional<QString> deck;
-    // A usage error, to print with the usage line.
+    // A usage error, ending with the usage line.
     QString error;
-    QString usage;
 };
 
 // Reads "memoquill [DECK]". --help, --help-all and --version print their text and end the

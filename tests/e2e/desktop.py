@@ -71,6 +71,22 @@ def run_steps(steps, diagnose):
         print(f"step {number} ({title}): {time.monotonic() - step_started:.1f}s")
 
 
+def run_walk(name, make_walk, prepare=None):
+    """The main() of a walk: argv[1] is the program; make_walk(desktop, program) builds the
+    walk, whose steps() it runs on a fresh desktop after prepare(desktop), if given."""
+    if len(sys.argv) != 2:
+        sys.exit(sys.modules["__main__"].__doc__)
+    program = os.path.abspath(sys.argv[1])
+    started = time.monotonic()
+    with Desktop() as desktop:
+        desktop.use_in_this_process()
+        if prepare:
+            prepare(desktop)
+        walk = make_walk(desktop, program)
+        run_steps(walk.steps(), walk.diagnose)
+    print(f"{name} passed in {time.monotonic() - started:.1f}s")
+
+
 def report_failure(desktop, log, name):
     """What to look at after a failure: the screen, saved as NAME-failure.png, and what the
     program printed to log."""

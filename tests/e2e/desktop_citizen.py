@@ -17,8 +17,7 @@ import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (AccessibilityTree, Desktop, report_failure, run_steps,  # noqa: E402
-                     wait_for)
+from desktop import AccessibilityTree, report_failure, run_walk, wait_for  # noqa: E402
 from typical_use import EDITOR, READER, contents, expect, record  # noqa: E402
 
 
@@ -136,6 +135,13 @@ class Citizen:
         expect(lambda: contents(existing), record("Spain", "", ""), "the bytes of deck.mqd")
         assert not os.path.exists(existing[:-len(".mqd")]), "saved without the extension"
 
+    def steps(self):
+        return [("opened with a deck", self.opened_with_a_deck),
+                ("windows come back where they stood", self.windows_come_back_where_they_stood),
+                ("a FIFO is refused", self.fifo_is_refused),
+                ("Save As asks about the file it writes",
+                 self.save_as_asks_about_the_file_it_writes)]
+
     def diagnose(self):
         report_failure(self.d, self.log, "desktop_citizen")
 
@@ -154,21 +160,7 @@ def start_window_manager(desktop):
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit(__doc__)
-    program = os.path.abspath(sys.argv[1])
-    started = time.monotonic()
-    with Desktop() as desktop:
-        desktop.use_in_this_process()
-        start_window_manager(desktop)
-        walk = Citizen(desktop, program)
-        steps = [("opened with a deck", walk.opened_with_a_deck),
-                 ("windows come back where they stood", walk.windows_come_back_where_they_stood),
-                 ("a FIFO is refused", walk.fifo_is_refused),
-                 ("Save As asks about the file it writes",
-                  walk.save_as_asks_about_the_file_it_writes)]
-        run_steps(steps, walk.diagnose)
-    print(f"desktop citizen passed in {time.monotonic() - started:.1f}s")
+    run_walk("desktop citizen", Citizen, prepare=start_window_manager)
 
 
 if __name__ == "__main__":

@@ -12,13 +12,12 @@ Usage: typical_use.py PATH_TO_MEMOQUILL
 import os
 import subprocess
 import sys
-import time
 
 # No byte-code cache in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (AccessibilityTree, Desktop, Timeout, report_failure,  # noqa: E402
-                     run_steps, wait_for)
+from desktop import (AccessibilityTree, Timeout, report_failure, run_walk,  # noqa: E402
+                     wait_for)
 
 EDITOR = "Memoquill - CardCreate"
 READER = "Memoquill - CardReader"
@@ -230,23 +229,17 @@ class TypicalUse:
         output = self.app.stdout.read()
         assert output == b"", f"Memoquill printed {output!r}"
 
+    def steps(self):
+        return [("start", self.start), ("new cards, typed and committed", self.create_cards),
+                ("save", self.save), ("review", self.review), ("load", self.load),
+                ("close and save", self.close)]
+
     def diagnose(self):
         report_failure(self.d, self.log, "typical_use")
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit(__doc__)
-    program = os.path.abspath(sys.argv[1])
-    started = time.monotonic()
-    with Desktop() as desktop:
-        desktop.use_in_this_process()
-        walk = TypicalUse(desktop, program)
-        steps = [("start", walk.start), ("new cards, typed and committed", walk.create_cards),
-                 ("save", walk.save), ("review", walk.review), ("load", walk.load),
-                 ("close and save", walk.close)]
-        run_steps(steps, walk.diagnose)
-    print(f"typical use passed in {time.monotonic() - started:.1f}s")
+    run_walk("typical use", TypicalUse)
 
 
 if __name__ == "__main__":
