@@ -115,6 +115,9 @@ QString fieldText(QStringView field)
 {
     if (field == u"<br>")
         return {};
+    // Most fields hold no markup at all.
+    if (!field.contains(u'<') && !field.contains(u'&'))
+        return withCrLf(field.toString());
     QString text;
     text.reserve(field.size());
     qsizetype at = 0;
@@ -149,9 +152,8 @@ QStringView firstLine(QStringView text)
 class CardMaker
 {
 public:
-    // Empty when the record became a card, else why it was refused.
-    // fields holds 2 or 3 fields.
-    QString add(const QList<QStringView> &fields)
+    // Empty when the record, of 2 or 3 fields, became a card, else why it was refused.
+    QString add(std::span<const QStringView> fields)
     {
         if (m_cards.size() == DeckStore::MaxCards)
             return WordList::tr("more cards than a deck holds (%1)").arg(DeckStore::MaxCards);
@@ -165,33 +167,41 @@ public:
                     .arg(FieldTerminator);
             }
         } else {
-            name = firstLine(front).trimmed().toString();
+            const QStringView line = firstLine(front).trimmed();
+            // A one-line front without spaces at its ends shares its text with the name.
+            name = line.size() == front.size() ? front : line.toString();
             // Such a name could not be saved; a number stands for it, as for no name.
             if (name.contains(FieldTerminator))
                 name.clear();
         }
-        name = freeName(name);
-        m_taken.insert(name);
+        if (name.isEmpty() || !take(name))
+            name = numberedName(name);
         m_cards.append({std::move(name), std::move(front), std::move(back)});
         return {};
     }
 
-    QList<CardRecord> take() { return std::move(m_cards); }
+    QList<CardRecord> cards() { return std::move(m_cards); }
 
 private:
-    QString freeName(const QString &wanted)
+    // Marks name as taken; false when it was taken already.
+    bool take(const QString &name)
     {
-        if (!wanted.isEmpty() && !m_taken.contains(wanted))
-            return wanted;
+        const qsizetype taken = m_taken.size();
+        m_taken.insert(name);
+        return m_taken.size() > taken;
+    }
+
+    // Takes the first free of "NAME (2)", "NAME (3)", ..., or "Card 1", "Card 2", ... for none.
+    QString numberedName(const QString &name)
+    {
         // Names are only added, so the first free number is never below the last one given.
-        int &number = m_nextNumber[wanted];
+        int &number = m_nextNumber[name];
         if (number == 0)
-            number = wanted.isEmpty() ? 1 : 2;
+            number = name.isEmpty() ? 1 : 2;
         for (;; ++number) {
-            const QString numbered = wanted.isEmpty()
-                                         ? u"Card "_s + QString::number(number)
-                                         : wanted + u" ("_s + QString::number(number) + u')';
-            if (!m_taken.contains(numbered))
+            QString numbered = name.isEmpty() ? u"Card "_s + QString::number(number)
+                                              : name + u" ("_s + QString::number(number) + u')';
+            if (take(numbered))
                 return numbered;
         }
     }
@@ -228,13 +238,26 @@ ListReadResult readTabs(QStringView text)
             content.chop(1);
         if (content.isEmpty())
             continue;
-        const QList<QStringView> fields = content.split(u'\t');
-        if (fields.size() != 2 && fields.size() != 3)
-            return refused(line, wrongFieldCount(fields.size(), ListFormat::Tabs));
-        if (QString why = maker.add(fields); !why.isEmpty())
+        QStringView fields[3];
+        qsizetype count = 0;
+        qsizetype from = 0;
+        for (;;) {
+            const qsizetype tab = content.indexOf(u'\t', from);
+            const QStringView field =
+                tab < 0 ? content.sliced(from) : content.sliced(from, tab - from);
+            if (count < 3)
+                fields[count] = field;
+            ++count;
+            if (tab < 0)
+                break;
+            from = tab + 1;
+        }
+        if (count != 2 && count != 3)
+            return refused(line, wrongFieldCount(count, ListFormat::Tabs));
+        if (QString why = maker.add(std::span(fields, count)); !why.isEmpty())
             return refused(line, std::move(why));
     }
-    return {maker.take(), {}, 0};
+    return {maker.cards(), {}, 0};
 }
 
 ListReadResult readCsv(QStringView text)
@@ -292,46 +315,59 @@ ListReadResult readCsv(QStringView text)
             continue; // an empty line
         if (texts.size() != 2 && texts.size() != 3)
             return refused(recordLine, wrongFieldCount(texts.size(), ListFormat::Csv));
-        const QList<QStringView> fields(texts.cbegin(), texts.cend());
-        if (QString why = maker.add(fields); !why.isEmpty())
+        QStringView fields[3];
+        std::copy(texts.cbegin(), texts.cend(), fields);
+        if (QString why = maker.add(std::span(fields, texts.size())); !why.isEmpty())
             return refused(recordLine, std::move(why));
     }
-    return {maker.take(), {}, 0};
+    return {maker.cards(), {}, 0};
 }
 
-// The field as a list holds the text.
-QString listField(QStringView text, ListFormat format)
+// Appends the text as a list field holds it.
+void appendField(QString &list, QStringView text, ListFormat format)
 {
-    if (text.isEmpty())
-        return u"<br>"_s;
-    QString field;
-    field.reserve(text.size() + 8);
+    if (text.isEmpty()) {
+        list += u"<br>";
+        return;
+    }
+    // The escapes bring in no comma and no quote.
+    const bool quoted = format == ListFormat::Csv && (text.contains(u',') || text.contains(u'"'));
+    if (quoted)
+        list += u'"';
+    // Runs of plain text are copied whole, up to each character written otherwise.
+    qsizetype plain = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        QStringView written;
         switch (text[i].unicode()) {
         case u'\r':
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            field += u"<br>";
-            break;
         case u'\n':
-            field += u"<br>";
+            written = u"<br>";
             break;
         case u'\t':
-            field += u' ';
+            written = u" ";
             break;
         case u'&':
-            field += u"&amp;";
+            written = u"&amp;";
             break;
         case u'<':
-            field += u"&lt;";
+            written = u"&lt;";
+            break;
+        case u'"':
+            written = quoted ? u"\"\"" : u"\"";
             break;
         default:
-            field += text[i];
+            continue;
         }
+        list += text.sliced(plain, i - plain);
+        list += written;
+        // CR LF is one line break.
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        plain = i + 1;
     }
-    if (format == ListFormat::Csv && (field.contains(u',') || field.contains(u'"')))
-        return u'"' + field.replace(u"\""_s, u"\"\""_s) + u'"';
-    return field;
+    list += text.sliced(plain);
+    if (quoted)
+        list += u'"';
 }
 
 // TEMPORARY until deckfile.h offers readFileBytes.
@@ -370,13 +406,17 @@ QByteArray writeList(std::span<const CardRecord> slots, ListFormat format)
 {
     const QChar separator = format == ListFormat::Csv ? u',' : u'\t';
     const QStringView lineEnd = format == ListFormat::Csv ? u"\r\n" : u"\n";
+    qsizetype size = 0;
+    for (const CardRecord &card : slots)
+        size += card.front.size() + card.back.size() + 4;
     QString text;
+    text.reserve(size + size / 16);
     for (const CardRecord &card : slots) {
         if (card.name.isEmpty())
             continue;
-        text += listField(card.front, format);
+        appendField(text, card.front, format);
         text += separator;
-        text += listField(card.back, format);
+        appendField(text, card.back, format);
         text += lineEnd;
     }
     // A list that starts with U+FEFF would lose it to the reader, which skips a byte-order mark.
