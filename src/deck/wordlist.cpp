@@ -6,8 +6,6 @@
 #include "windows1252.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QSet>
@@ -368,25 +366,6 @@ void appendField(QString &list, QStringView text, ListFormat format)
     list += text.sliced(plain);
     if (quoted)
         list += u'"';
-}
-
-// TEMPORARY until deckfile.h offers readFileBytes.
-struct FileBytes
-{
-    QByteArray bytes;
-    QString failure;
-};
-FileBytes readFileBytes(const QString &path)
-{
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return {{}, u"It is not a file."_s};
-    if (info.size() > MaxDeckFileSize)
-        return {{}, u"It is too large."_s};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    return {file.readAll(), {}};
 }
 
 } // namespace

@@ -230,6 +230,7 @@ private Q_SLOTS:
                                 << u"words.txt: line 3: expected 2 or 3 fields separated by "
                                    u"tabs, found 1"_s;
         QTest::newRow("missing") << u"gone.txt"_s << u"gone.txt: No such file or directory"_s;
+        QTest::newRow("a folder") << u"."_s << u".: It is a folder, not a file."_s;
     }
 
     void badListIsRefusedWithItsLine()

@@ -271,6 +271,7 @@ private Q_SLOTS:
         written.close();
         QCOMPARE(readListFile(list).failure,
                  u"line 2: expected 2 or 3 fields separated by commas, found 4"_s);
+        QCOMPARE(readListFile(dir.path()).failure, u"It is a folder, not a file."_s);
         QCOMPARE(readListFile(dir.filePath(u"gone.txt"_s)).failure, u"No such file or directory"_s);
         // An output that cannot be written leaves nothing behind.
         QVERIFY(!writeListFile(dir.filePath(u"no/such/folder.txt"_s), cards).isEmpty());
