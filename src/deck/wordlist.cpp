@@ -43,10 +43,11 @@ QString decodeText(QByteArrayView bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    text.resize(bytes.size());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = QChar(windows1252::decode(static_cast<unsigned char>(bytes[i])));
-    return text;
+    QString eightBit;
+    eightBit.reserve(bytes.size());
+    for (const char byte : bytes)
+        eightBit += QChar(windows1252::decode(static_cast<unsigned char>(byte)));
+    return eightBit;
 }
 
 int digitValue(QChar c, int base)
@@ -265,7 +266,7 @@ ListReadResult readCsv(QStringView text)
     qsizetype at = 0;
     while (at < text.size()) {
         const qsizetype recordLine = line;
-        // The fields' texts; a quoted one is unquoted here, so it may be kept apart from text.
+        // The record's fields, their quotes removed.
         QStringList texts;
         bool quoted = false;
         for (;;) {
