@@ -3,6 +3,7 @@
 // there. Languages are switched in process through the program's own installTranslations().
 #include "testapp.h"
 
+#include "deckfile.h"
 #include "language.h"
 #include "startup.h"
 
@@ -293,6 +294,24 @@ private Q_SLOTS:
         // question names the file.
         QCOMPARE(walk.boxes.at(2).fileName, translated(language, EditorContext, "Untitled"));
         QVERIFY(walk.boxes.last().prompt.contains(dir.filePath(language + u".mqd"_s)));
+    }
+
+    // The deck file's messages too, with the path as it is, even one that holds a "%2".
+    void deckFileMessagesFollow_data() { languages_data(true); }
+    void deckFileMessagesFollow()
+    {
+        QFETCH(QString, language);
+        QVERIFY(useLanguage(language));
+        const QString folder = dir.filePath(u"a%2b.mqd"_s);
+        QVERIFY(QDir().mkpath(folder));
+        const QString expected =
+            translated(language, "DeckFile", "Could not load the deck from '%1'.\r\n%2")
+                .arg(folder, translated(language, "DeckFile", "It is a folder, not a file."));
+        QCOMPARE(readDeckFile(folder).failure, expected);
+        if (language == u"en"_s)
+            QCOMPARE(
+                expected,
+                u"Could not load the deck from '%1'.\r\nIt is a folder, not a file."_s.arg(folder));
     }
 
     // Qt's own texts, such as message box buttons, come in the same language.
