@@ -297,7 +297,7 @@ Tested by Brisk Oddal<byte value="xd"/>
 Title concept by Wend</source>
         <translation>Programmiert von Alder Quimbly<byte value="xd"/>
 Getestet von Brisk Oddal<byte value="xd"/>
-Idee für den Titel von Wend</translation>
+Titelidee von Wend</translation>
     </message>
     <message>
         <source>Dude! That was really dumb!<byte value="xd"/>

@@ -66,14 +66,14 @@ Do you want to replace it?</source>
     <message>
         <source>There currently no cards.  Create a card first by clicking &quot;New Card&quot; or load a Memoquill file<byte value="xd"/>
 </source>
-        <translation>Todavía no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
+        <translation>De momento no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
 </translation>
     </message>
     <message>
         <source>There currently no cards.  Create a card first <byte value="xd"/>
 by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
 </source>
-        <translation>Todavía no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
+        <translation>De momento no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -273,7 +273,7 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>There currently no cards.  Create a card first by clicking &apos;New Card&apos;</source>
-        <translation>Todavía no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta».</translation>
+        <translation>De momento no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta».</translation>
     </message>
     <message>
         <source>Invalid file type!</source>
