@@ -204,9 +204,10 @@ int main(int argc, char *argv[])
          [&] {
              const QByteArray file = fileBytes(path);
              text.resize(file.size());
+             const auto *in = reinterpret_cast<const unsigned char *>(file.constData());
              auto *out = reinterpret_cast<char16_t *>(text.data());
              for (qsizetype i = 0; i < file.size(); ++i)
-                 out[i] = windows1252::DecodeTable[static_cast<unsigned char>(file[i])];
+                 out[i] = windows1252::DecodeTable[in[i]];
          },
          [&] { text = QString(); }},
         {"editor/load",
