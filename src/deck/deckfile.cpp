@@ -54,30 +54,52 @@ QString deckFileName(const QString &chosen)
     return isDeckFileName(chosen) ? chosen : chosen + u".mqd"_s;
 }
 
-DeckFileRead readDeckFile(const QString &path)
+FileBytes readFileBytes(const QString &path)
 {
     // Only a regular file is opened: opening a FIFO waits for a writer, and a device such as
     // /dev/zero never ends. A link is judged by what it points to.
     const QByteArray localPath = QFile::encodeName(path);
     struct stat info = {};
-    if (::stat(localPath.constData(), &info) == 0 && !refusal(info).isEmpty())
-        return {{}, cannotLoad(path, refusal(info))};
+    if (::stat(localPath.constData(), &info) == 0) {
+        if (QString why = refusal(info); !why.isEmpty())
+            return {{}, why};
+    }
     // Opened without waiting, and looked at again, in case the path changed in between.
     const int fd = ::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return {{}, cannotLoad(path, qt_error_string(errno))};
-    if (::fstat(fd, &info) == 0 && !refusal(info).isEmpty()) {
+        return {{}, qt_error_string(errno)};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
         ::close(fd);
-        return {{}, cannotLoad(path, refusal(info))};
+        return {{}, qt_error_string(error)};
+    }
+    if (QString why = refusal(info); !why.isEmpty()) {
+        ::close(fd);
+        return {{}, why};
     }
 
     QFile file;
-    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {{}, file.errorString()};
+    }
     try {
-        const QByteArray bytes = file.readAll();
+        QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)
-            return {{}, cannotLoad(path, file.errorString())};
-        DeckReadResult read = readDeck(bytes);
+            return {{}, file.errorString()};
+        return {std::move(bytes), {}};
+    } catch (const std::bad_alloc &) {
+        return {{}, u"There is not enough memory to read it."_s};
+    }
+}
+
+DeckFileRead readDeckFile(const QString &path)
+{
+    FileBytes file = readFileBytes(path);
+    if (!file.failure.isEmpty())
+        return {{}, cannotLoad(path, file.failure)};
+    try {
+        DeckReadResult read = readDeck(file.bytes);
         if (read.tooManyCards) {
             return {
                 {},
@@ -98,8 +120,8 @@ QString writeDeckFile(const QString &path, std::span<const CardRecord> slots)
         return cannotSave(path, u"There is not enough memory to write it."_s);
     }
     if (written.terminatorInsideLine) {
-        return u"The card '%1' contains the text )}]d8h0-0h8b)}] inside a line, which a deck "
-               u"file cannot hold. Remove it and save again."_s.arg(*written.terminatorInsideLine);
+        return u"The card '%1' contains the text %2 inside a line, which a deck file cannot hold. "
+               u"Remove it and save again."_s.arg(*written.terminatorInsideLine, FieldTerminator);
     }
     // A temporary file beside the deck, renamed over it only once all of it is on disk: a
     // failed or interrupted save leaves the old file whole.
