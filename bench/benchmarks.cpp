@@ -179,7 +179,7 @@ int main(int argc, char *argv[])
     writeGeneratedDeck(shorter, cards - 1);
     const QByteArray bytes = fileBytes(path);
 
-    // Loading starts empty; editing shows the last card; adding has one card short of the
+    // Loading starts empty; editing has the last row selected; adding is one card short of the
     // limit, so that the full deck's refusal does not come first; reviewing shows the reader.
     Session loading(std::nullopt), editing(path), adding(shorter), reviewing(path);
     {
