@@ -350,26 +350,6 @@ private Q_SLOTS:
         QCOMPARE(app->deck.CardIndex, 1);
         QVERIFY(!editor->MEdit->menuAction()->isEnabled());
     }
-
-    void typicalUseUpToTypedTexts()
-    {
-        // 1. Start.
-        QVERIFY(editor->TFront->isReadOnly());
-        QVERIFY(!editor->MSave->isEnabled());
-        QVERIFY(!editor->MCRead->isEnabled());
-        // 2. New Card.
-        app->platform.answerInput(u"Capital of France"_s);
-        QTest::keyClick(editor->BNew, Qt::Key_W, Qt::AltModifier);
-        QCOMPARE(listNames(editor->List), QStringList{u"Capital of France"_s});
-        QVERIFY(editor->MSave->isEnabled());
-        // 3. Type both sides; leaving the box commits them.
-        typeInto(editor->TFront, u"What is the capital of France?"_s);
-        QTest::keyClick(editor->TFront, Qt::Key_Tab);
-        QTest::keyClicks(editor->TBack, u"Paris"_s);
-        QTest::keyClick(editor->TBack, Qt::Key_Tab);
-        QCOMPARE(app->deck.Cards(1), (CardRecord{u"Capital of France"_s,
-                                                 u"What is the capital of France?"_s, u"Paris"_s}));
-    }
 };
 
 QTEST_MAIN(TestCardEditing)

@@ -422,45 +422,6 @@ private Q_SLOTS:
         QVERIFY(!editor->close());
         QCOMPARE(nextBox().prompt, u"Do you want to save changes to 'Untitled'?"_s);
     }
-
-    void typicalUseWithRealFiles()
-    {
-        const QString file = path(u"capitals.mqd"_s);
-        // 2-3. Two cards with both sides typed.
-        app->platform.answerInput(u"France"_s);
-        click(editor->BNew);
-        typeInto(editor->TFront, u"Capital of France?"_s);
-        QTest::keyClick(editor->TFront, Qt::Key_Tab);
-        QTest::keyClicks(editor->TBack, u"Paris"_s);
-        app->platform.answerInput(u"Italy"_s);
-        click(editor->BNew);
-        typeInto(editor->TFront, u"Capital of Italy?"_s);
-        QTest::keyClick(editor->TFront, Qt::Key_Tab);
-        QTest::keyClicks(editor->TBack, u"Rome"_s);
-        // 4. Save: the dialog, ".mqd" appended, every field terminated.
-        app->platform.answerSaveDialog(path(u"capitals"_s));
-        QTest::keyClick(editor->TBack, Qt::Key_S, Qt::ControlModifier);
-        const QByteArray saved = deckRecord("France", "Capital of France?", "Paris")
-                                 + deckRecord("Italy", "Capital of Italy?", "Rome");
-        QCOMPARE(readAll(file), saved);
-        // 7. Load asks first, then shows the first card.
-        app->platform.answerMessage(MsgResult::Yes);
-        app->platform.answerOpenDialog(file);
-        QTest::keyClick(editor->TBack, Qt::Key_L, Qt::ControlModifier);
-        QCOMPARE(listNames(editor->List), (QStringList{u"France"_s, u"Italy"_s}));
-        QCOMPARE(textOf(editor->TBack), u"Paris"_s);
-        // 8. Closing names the file; No ends without writing.
-        app->platform.answerMessage(MsgResult::No);
-        QTest::keyClick(editor->TBack, Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(app->quitCount, 1);
-        QCOMPARE(readAll(file), saved);
-
-        QStringList titles;
-        for (const ShownBox &box : app->platform.shown())
-            titles.append(box.kind == ShownBox::Message ? box.title : QString::number(box.kind));
-        QCOMPARE(titles, (QStringList{u"1"_s, u"1"_s, u"2"_s, u"Load New Project"_s, u"3"_s,
-                                      u"Save Changes?"_s}));
-    }
 };
 
 QTEST_MAIN(TestDeckCommands)
