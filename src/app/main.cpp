@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
         // The command line is read before any window system is touched: --help, --version,
         // --export and a list refused by --import need no display.
         const QCoreApplication core(argc, argv);
-        memoquill::nameApplication();
+        memoquill::setUpCoreApplication();
         commandLine = memoquill::readCommandLine(QCoreApplication::arguments());
         if (!commandLine.error.isEmpty()) {
             memoquill::printError(commandLine.error);

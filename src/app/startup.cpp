@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "deckfile.h"
+#include "language.h"
 #include "look.h"
 #include "wordlist.h"
 
@@ -8,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -17,16 +19,19 @@ namespace memoquill {
 
 using namespace Qt::StringLiterals;
 
-void nameApplication()
+void setUpCoreApplication()
 {
     QCoreApplication::setApplicationName(u"Memoquill"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(MEMOQUILL_VERSION));
     QGuiApplication::setDesktopFileName(u"memoquill"_s);
+    // Before any message exists: the user's language, as every Qt program finds it. The
+    // translators belong to the application object, so each one installs its own.
+    installTranslations(QLocale::system().uiLanguages());
 }
 
 void setUpApplication(QApplication &app)
 {
-    nameApplication();
+    setUpCoreApplication();
     // Hiding the last visible window (the switch to the reader) must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     applyDesktopLook(app);
