@@ -161,7 +161,7 @@ std::optional<QList<CardRecord>> importList(const QString &path)
 {
     ListFileRead read = readListFile(path);
     if (!read.failure.isEmpty()) {
-        printError(CommandLine::tr("%1: %2").arg(path, read.failure));
+        printError(path + u": "_s + read.failure);
         return std::nullopt;
     }
     return std::move(read.cards);
