@@ -209,7 +209,7 @@ depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 # libc6 is only there when dpkg-shlibdeps read the binary; the hand-written fallback lacks it.
 for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins \
-               fonts-liberation2; do
+               fonts-liberation2 qt6-translations-l10n; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package"
 done
 dpkg-deb --info "$deb" >"$work/info.txt" || fail "dpkg-deb --info cannot read the package"
