@@ -1,9 +1,11 @@
 #include "startup.h"
 
+#include "language.h"
 #include "look.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 namespace memoquill {
 
@@ -17,6 +19,8 @@ void setUpApplication(QApplication &app)
     // Hiding the last visible window (the switch to the reader) must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     applyDesktopLook(app);
+    // Before any window or message exists: the user's language, as every Qt program finds it.
+    installTranslations(QLocale::system().uiLanguages());
 }
 
 CommandLine readCommandLine(const QStringList &arguments)

@@ -9,8 +9,8 @@ class QApplication;
 
 namespace memoquill {
 
-// Names the application, keeps it running while its only shown window hides, and gives it the
-// look the window designs are made for.
+// Names the application, keeps it running while its only shown window hides, gives it the
+// look the window designs are made for, and installs the translations for the user's language.
 void setUpApplication(QApplication &app);
 
 struct CommandLine

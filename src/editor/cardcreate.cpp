@@ -21,10 +21,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString FrontPlaceholder = u"There currently no cards.  Create a card first by clicking "
-                                 u"\"New Card\" or load a Memoquill file\r\n"_s;
-const QString BackPlaceholder = u"There currently no cards.  Create a card first \r\nby "
-                                u"clicking \"New card\"or load a Memoquill file\r\n"_s;
+// What the empty text boxes say before any deck is there.
+QString frontPlaceholder()
+{
+    return CardCreate::tr("There currently no cards.  Create a card first by clicking \"New Card\" "
+                          "or load a Memoquill file\r\n");
+}
+
+QString backPlaceholder()
+{
+    return CardCreate::tr("There currently no cards.  Create a card first \r\nby clicking \"New "
+                          "card\"or load a Memoquill file\r\n");
+}
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
@@ -64,10 +72,10 @@ void CardCreate::buildDesign()
     // Nothing in the window moves or grows: the frame keeps the designed size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    TBack = addTextBox(client, "TBack", u"Back text"_s, twipsRect(5520, 480, 3615, 3495));
-    TFront = addTextBox(client, "TFront", u"Front text"_s, twipsRect(1680, 480, 3615, 3495));
-    textbox::setText(TBack, BackPlaceholder);
-    textbox::setText(TFront, FrontPlaceholder);
+    TBack = addTextBox(client, "TBack", tr("Back text"), twipsRect(5520, 480, 3615, 3495));
+    TFront = addTextBox(client, "TFront", tr("Front text"), twipsRect(1680, 480, 3615, 3495));
+    textbox::setText(TBack, backPlaceholder());
+    textbox::setText(TFront, frontPlaceholder());
     textbox::setReadOnly(TBack, true);
     textbox::setReadOnly(TFront, true);
 
@@ -75,35 +83,39 @@ void CardCreate::buildDesign()
 
     List = new CardListBox(client);
     List->setObjectName(u"List"_s);
-    List->setAccessibleName(u"Card List"_s);
+    List->setAccessibleName(tr("Card List"));
     List->setGeometry(twipsRect(120, 480, 1455, 2595));
 
-    BDel = new AccessKeyButton(u"&Delete Card"_s, client);
+    BDel = new AccessKeyButton(tr("&Delete Card"), client);
     BDel->setObjectName(u"BDel"_s);
     BDel->setGeometry(twipsRect(120, 3600, 1455, 375));
-    BNew = new AccessKeyButton(u"Ne&w Card"_s, client);
+    BNew = new AccessKeyButton(tr("Ne&w Card"), client);
     BNew->setObjectName(u"BNew"_s);
     BNew->setGeometry(twipsRect(120, 3120, 1455, 375));
 
     LTitle = makeLabel(client, "LTitle", QString(), twipsRect(2400, 120, 5775, 255));
     // Named by its text, so a screen reader reads the card's name, not a fixed word.
-    LTitle->setAccessibleDescription(u"The name of the card shown"_s);
-    Label3 = makeLabel(client, "Label3", u"Card List"_s, twipsRect(120, 240, 615, 255));
-    Label2 = makeLabel(client, "Label2", u"Back"_s, twipsRect(8520, 240, 375, 255));
-    Label1 = makeLabel(client, "Label1", u"Front"_s, twipsRect(1680, 240, 375, 255));
+    LTitle->setAccessibleDescription(tr("The name of the card shown"));
+    // The captions are narrow: a translation may have to shorten them.
+    Label3 = makeLabel(client, "Label3", tr("Card List", "caption, 41 pixels wide"),
+                       twipsRect(120, 240, 615, 255));
+    Label2 = makeLabel(client, "Label2", tr("Back", "caption, 25 pixels wide"),
+                       twipsRect(8520, 240, 375, 255));
+    Label1 = makeLabel(client, "Label1", tr("Front", "caption, 25 pixels wide"),
+                       twipsRect(1680, 240, 375, 255));
     // Ties each caption to its control for screen readers; the captions have no access key,
     // so the buddies change no key.
     Label3->setBuddy(List);
     Label2->setBuddy(TBack);
     Label1->setBuddy(TFront);
 
-    List->setAccessibleDescription(u"The cards of the deck; pick one to show and edit it"_s);
-    TFront->setAccessibleDescription(u"The front of the card shown"_s);
-    TBack->setAccessibleDescription(u"The back of the card shown"_s);
-    BNew->setAccessibleDescription(u"Adds a card, asking for its name"_s);
-    BDel->setAccessibleDescription(u"Deletes the card selected in the card list"_s);
-    TFront->verticalScrollBar()->setAccessibleName(u"Front text scroll bar"_s);
-    TBack->verticalScrollBar()->setAccessibleName(u"Back text scroll bar"_s);
+    List->setAccessibleDescription(tr("The cards of the deck; pick one to show and edit it"));
+    TFront->setAccessibleDescription(tr("The front of the card shown"));
+    TBack->setAccessibleDescription(tr("The back of the card shown"));
+    BNew->setAccessibleDescription(tr("Adds a card, asking for its name"));
+    BDel->setAccessibleDescription(tr("Deletes the card selected in the card list"));
+    TFront->verticalScrollBar()->setAccessibleName(tr("Front text scroll bar"));
+    TBack->verticalScrollBar()->setAccessibleName(tr("Back text scroll bar"));
 
     setTabOrder(BNew, BDel);
     setTabOrder(BDel, List);
@@ -116,31 +128,31 @@ void CardCreate::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(u"menuBar"_s);
-    bar->setAccessibleName(u"Menu bar"_s);
+    bar->setAccessibleName(tr("Menu bar"));
 
-    MFile = bar->addMenu(u"&File"_s);
+    MFile = bar->addMenu(tr("&File"));
     MFile->setObjectName(u"MFile"_s);
     // A drop-down menu is its own window, which screen readers announce by this name.
-    MFile->setAccessibleName(u"File"_s);
-    Mnew = addMenuItem(MFile, "Mnew", u"Ne&w"_s, Qt::CTRL | Qt::Key_N);
-    MSave = addMenuItem(MFile, "MSave", u"&Save"_s, Qt::CTRL | Qt::Key_S, false);
-    MSaveAs = addMenuItem(MFile, "MSaveAs", u"Save As"_s, Qt::CTRL | Qt::Key_A, false);
-    Mload = addMenuItem(MFile, "Mload", u"&Load"_s, Qt::CTRL | Qt::Key_L);
+    MFile->setAccessibleName(tr("File"));
+    Mnew = addMenuItem(MFile, "Mnew", tr("Ne&w"), Qt::CTRL | Qt::Key_N);
+    MSave = addMenuItem(MFile, "MSave", tr("&Save"), Qt::CTRL | Qt::Key_S, false);
+    MSaveAs = addMenuItem(MFile, "MSaveAs", tr("Save As"), Qt::CTRL | Qt::Key_A, false);
+    Mload = addMenuItem(MFile, "Mload", tr("&Load"), Qt::CTRL | Qt::Key_L);
     spacer1 = addMenuSeparator(MFile, "spacer1");
-    MJoke = addMenuItem(MFile, "MJoke", u"Crash my Computer!"_s);
+    MJoke = addMenuItem(MFile, "MJoke", tr("Crash my Computer!"));
     spacer2 = addMenuSeparator(MFile, "spacer2");
-    Mexit = addMenuItem(MFile, "Mexit", u"E&xit"_s, Qt::CTRL | Qt::Key_Q);
+    Mexit = addMenuItem(MFile, "Mexit", tr("E&xit"), Qt::CTRL | Qt::Key_Q);
 
-    MEdit = bar->addMenu(u"&Edit"_s);
+    MEdit = bar->addMenu(tr("&Edit"));
     MEdit->setObjectName(u"MEdit"_s);
-    MEdit->setAccessibleName(u"Edit"_s);
-    MCut = addMenuItem(MEdit, "MCut", u"Cut"_s, Qt::CTRL | Qt::Key_X);
-    MCopy = addMenuItem(MEdit, "MCopy", u"Copy"_s, Qt::CTRL | Qt::Key_C);
-    MPaste = addMenuItem(MEdit, "MPaste", u"Paste"_s, Qt::CTRL | Qt::Key_V);
+    MEdit->setAccessibleName(tr("Edit"));
+    MCut = addMenuItem(MEdit, "MCut", tr("Cut"), Qt::CTRL | Qt::Key_X);
+    MCopy = addMenuItem(MEdit, "MCopy", tr("Copy"), Qt::CTRL | Qt::Key_C);
+    MPaste = addMenuItem(MEdit, "MPaste", tr("Paste"), Qt::CTRL | Qt::Key_V);
 
     // Menu-bar entries without a drop-down: choosing one acts at once.
-    MCRead = addMenuItem(bar, "MCRead", u"Card&Reader"_s, {}, false);
-    MAbout = addMenuItem(bar, "MAbout", u"&About"_s);
+    MCRead = addMenuItem(bar, "MCRead", tr("Card&Reader"), {}, false);
+    MAbout = addMenuItem(bar, "MAbout", tr("&About"));
 }
 
 void CardCreate::connectHandlers()

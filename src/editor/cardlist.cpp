@@ -10,8 +10,6 @@
 
 namespace memoquill {
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Only blanks (U+0020) are trimmed from a new card's name; tabs and other spaces stay.
@@ -31,16 +29,17 @@ QString trimBlanks(const QString &text)
 void CardCreate::BNew_Click()
 {
     if (m_deck.CardCount() == DeckStore::MaxCards) {
-        m_platform.msgBox(u"The deck is full: it cannot hold more than 32767 cards."_s,
-                          u"New Card"_s, MsgButtons::Ok, MsgIcon::Exclamation);
+        m_platform.msgBox(
+            tr("The deck is full: it cannot hold more than %1 cards.").arg(DeckStore::MaxCards),
+            tr("New Card"), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     const QString name =
-        trimBlanks(m_platform.inputBox(u"Please type the name of the new card"_s, u"New Card"_s));
+        trimBlanks(m_platform.inputBox(tr("Please type the name of the new card"), tr("New Card")));
     if (name.isEmpty())
         return;
     if (m_deck.findByName(name)) {
-        m_platform.msgBox(u"There is already a card with that name."_s, u"Name already in use"_s,
+        m_platform.msgBox(tr("There is already a card with that name."), tr("Name already in use"),
                           MsgButtons::Ok, MsgIcon::None);
         return;
     }
@@ -79,16 +78,16 @@ void CardCreate::BDel_Click()
 {
     const int row = List->selectedRow();
     if (row < 0) {
-        m_platform.msgBox(u"There is no card selected"_s, u"Cannot delete what does not exist!"_s,
+        m_platform.msgBox(tr("There is no card selected"), tr("Cannot delete what does not exist!"),
                           MsgButtons::OkCancel, MsgIcon::Exclamation);
         return;
     }
     if (!m_deck.findByName(List->text(row)))
         return;
     const qint32 slot = m_deck.CardIndex;
-    const MsgResult answer = m_platform.msgBox(u"Are you sure you wish to delete '"_s
-                                                   + m_deck.Cards(slot).name + u"'?"_s,
-                                               u"Delete Card?"_s, MsgButtons::YesNo, MsgIcon::None);
+    const MsgResult answer =
+        m_platform.msgBox(tr("Are you sure you wish to delete '%1'?").arg(m_deck.Cards(slot).name),
+                          tr("Delete Card?"), MsgButtons::YesNo, MsgIcon::None);
     if (answer != MsgResult::Yes)
         return;
 

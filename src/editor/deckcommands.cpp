@@ -13,19 +13,20 @@
 
 namespace memoquill {
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
-const QString DeckFileTypes = u"Memofile (.mqd)"_s;
-const QString EmptyDeckText =
-    u"There currently no cards.  Create a card first by clicking 'New Card'"_s;
+// The one entry of the file dialogs' type list. The file dialog matches files by the ".mqd" in
+// its last parentheses, so a translation keeps "(.mqd)" at its end.
+QString deckFileTypes()
+{
+    return CardCreate::tr("Memofile (.mqd)");
+}
 
 } // namespace
 
 void CardCreate::showFileError(const QString &message)
 {
-    m_platform.msgBox(message, u"File Error"_s, MsgButtons::Ok, MsgIcon::Exclamation);
+    m_platform.msgBox(message, tr("File Error"), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 bool CardCreate::SaveDeck(bool AskFileName)
@@ -34,8 +35,8 @@ bool CardCreate::SaveDeck(bool AskFileName)
 
     const std::optional<QString> previousFile = m_deck.CurrentFile;
     if (AskFileName) {
-        CD1->setFileTypes(DeckFileTypes);
-        CD1->setFileName(u"Untitled"_s);
+        CD1->setFileTypes(deckFileTypes());
+        CD1->setFileName(tr("Untitled"));
         CD1->showSave();
         m_deck.FilePath = CD1->fileName();
         // A cancelled dialog gives the empty path; anything this short is no deck file name.
@@ -62,7 +63,7 @@ bool CardCreate::SaveDeck(bool AskFileName)
 
 bool CardCreate::LoadDeck()
 {
-    CD1->setFileTypes(DeckFileTypes);
+    CD1->setFileTypes(deckFileTypes());
     CD1->showOpen();
     return loadDeckFrom(CD1->fileName());
 }
@@ -91,9 +92,10 @@ void CardCreate::Mnew_Click()
     if (m_deck.CardCount() != 0) {
         const QString prompt =
             AskLoad
-                ? u"Are you sure you wish to Load a new project? All unsaved work will be lost."_s
-                : u"Are you sure you wish to start a new project? All unsaved work will be lost."_s;
-        const QString title = AskLoad ? u"Load New Project"_s : u"New Project"_s;
+                ? tr("Are you sure you wish to Load a new project? All unsaved work will be lost.")
+                : tr(
+                    "Are you sure you wish to start a new project? All unsaved work will be lost.");
+        const QString title = AskLoad ? tr("Load New Project") : tr("New Project");
         AskLoad = false;
         sure = m_platform.msgBox(prompt, title, MsgButtons::YesNo, MsgIcon::Question);
     } else {
@@ -109,8 +111,10 @@ void CardCreate::Mnew_Click()
     LTitle->setText(QString());
     m_deck.CurrentFile = QString();
     setTextBoxesReadOnly(true);
-    textbox::setText(TFront, EmptyDeckText);
-    textbox::setText(TBack, EmptyDeckText);
+    const QString empty =
+        tr("There currently no cards.  Create a card first by clicking 'New Card'");
+    textbox::setText(TFront, empty);
+    textbox::setText(TBack, empty);
     setDeckItemsEnabled(false);
 }
 
@@ -147,7 +151,7 @@ void CardCreate::showLoadedDeck(bool loaded)
     if (m_deck.FilePath.isEmpty())
         return;
     if (!isDeckFileName(m_deck.FilePath)) {
-        showFileError(u"Invalid file type!"_s);
+        showFileError(tr("Invalid file type!"));
         return;
     }
     if (!loaded)
@@ -184,16 +188,16 @@ void CardCreate::Form_QueryUnload(bool &Cancel)
     MsgResult answer = MsgResult::No;
     if (!m_deck.hasFile()) {
         if (m_deck.CardCount() > 0) {
-            answer = m_platform.msgBox(u"Do you want to save changes to 'Untitled'?"_s,
-                                       u"Save Changes?"_s, MsgButtons::YesNoCancel, MsgIcon::None);
+            answer = m_platform.msgBox(tr("Do you want to save changes to 'Untitled'?"),
+                                       tr("Save Changes?"), MsgButtons::YesNoCancel, MsgIcon::None);
             // A cancelled dialog or a failed write saved nothing: keep the window.
             if (answer == MsgResult::Yes && (!SaveDeck(true) || !m_deck.hasFile()))
                 answer = MsgResult::Cancel;
         }
     } else {
         answer =
-            m_platform.msgBox(u"Do you want to save changes to '"_s + *m_deck.CurrentFile + u"'?"_s,
-                              u"Save Changes?"_s, MsgButtons::YesNoCancel, MsgIcon::None);
+            m_platform.msgBox(tr("Do you want to save changes to '%1'?").arg(*m_deck.CurrentFile),
+                              tr("Save Changes?"), MsgButtons::YesNoCancel, MsgIcon::None);
         if (answer == MsgResult::Yes && !SaveDeck(false))
             answer = MsgResult::Cancel;
     }

@@ -69,16 +69,17 @@ void CardCreate::Mpaste_Click()
 
 void CardCreate::MAbout_Click()
 {
+    // The program's name is a name in every language.
     m_platform.msgBox(
-        u"Programmed by Alder Quimbly\r\nTested by Brisk Oddal\r\nTitle concept by Wend"_s,
+        tr("Programmed by Alder Quimbly\r\nTested by Brisk Oddal\r\nTitle concept by Wend"),
         u"Memoquill"_s, MsgButtons::OkCancel, MsgIcon::None);
 }
 
 void CardCreate::MJoke_Click()
 {
-    m_platform.msgBox(u"Dude! That was really dumb!\r\nWhat if that had really crashed your "
-                      u"Computer?\r\nWhat would you do then?"_s,
-                      u"What were you thinking?"_s, MsgButtons::Ok, MsgIcon::Exclamation);
+    m_platform.msgBox(tr("Dude! That was really dumb!\r\nWhat if that had really crashed your "
+                         "Computer?\r\nWhat would you do then?"),
+                      tr("What were you thinking?"), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 } // namespace memoquill

@@ -83,8 +83,9 @@ private:
     {
         if (!QFileInfo::exists(written))
             return true;
-        const QString question =
-            u"%1 already exists.\nDo you want to replace it?"_s.arg(QFileInfo(written).fileName());
+        const QString question = QCoreApplication::translate(
+                                     "FileDialog", "%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(written).fileName());
         return QMessageBox::warning(m_dialog, m_dialog->windowTitle(), question,
                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                == QMessageBox::Yes;

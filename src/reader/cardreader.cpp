@@ -20,8 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString WaitingText = u"Cards Loaded Press \"Next Card\" to continue.\r\n"_s;
-
 template <typename Control>
 Control *make(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
@@ -58,25 +56,27 @@ void CardReader::buildDesign()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    TCard = addTextBox(client, "TCard", u"Card text"_s, twipsRect(120, 120, 4095, 3855));
-    textbox::setText(TCard, WaitingText);
+    TCard = addTextBox(client, "TCard", tr("Card text"), twipsRect(120, 120, 4095, 3855));
+    textbox::setText(TCard, tr("Cards Loaded Press \"Next Card\" to continue.\r\n"));
     textbox::setReadOnly(TCard, true);
 
-    CBack =
-        make<QCheckBox>(client, "CBack", u"Show Back First"_s, twipsRect(2760, 5280, 1455, 255));
-    CSFirst =
-        make<QCheckBox>(client, "CSFirst", u"Skip First Card"_s, twipsRect(2760, 4920, 1335, 375));
-    BNext = make<QPushButton>(client, "BNext", u"Next Card"_s, twipsRect(120, 4560, 2535, 975));
-    BFlip = make<QPushButton>(client, "BFlip", u"Flip"_s, twipsRect(120, 4080, 4095, 375));
-    CRand = make<QCheckBox>(client, "CRand", u"Random"_s, twipsRect(2760, 4560, 1335, 375));
+    // The check boxes are narrow: a translation may have to shorten their captions.
+    CBack = make<QCheckBox>(client, "CBack", tr("Show Back First", "check box, 97 pixels wide"),
+                            twipsRect(2760, 5280, 1455, 255));
+    CSFirst = make<QCheckBox>(client, "CSFirst", tr("Skip First Card", "check box, 89 pixels wide"),
+                              twipsRect(2760, 4920, 1335, 375));
+    BNext = make<QPushButton>(client, "BNext", tr("Next Card"), twipsRect(120, 4560, 2535, 975));
+    BFlip = make<QPushButton>(client, "BFlip", tr("Flip"), twipsRect(120, 4080, 4095, 375));
+    CRand = make<QCheckBox>(client, "CRand", tr("Random", "check box, 89 pixels wide"),
+                            twipsRect(2760, 4560, 1335, 375));
 
-    TCard->setAccessibleDescription(u"The side of the card shown"_s);
-    TCard->verticalScrollBar()->setAccessibleName(u"Card text scroll bar"_s);
-    BNext->setAccessibleDescription(u"Shows the next card"_s);
-    BFlip->setAccessibleDescription(u"Turns the card over"_s);
-    CRand->setAccessibleDescription(u"Picks the next card at random"_s);
-    CSFirst->setAccessibleDescription(u"Leaves the first card out of the review"_s);
-    CBack->setAccessibleDescription(u"Shows each card's back before its front"_s);
+    TCard->setAccessibleDescription(tr("The side of the card shown"));
+    TCard->verticalScrollBar()->setAccessibleName(tr("Card text scroll bar"));
+    BNext->setAccessibleDescription(tr("Shows the next card"));
+    BFlip->setAccessibleDescription(tr("Turns the card over"));
+    CRand->setAccessibleDescription(tr("Picks the next card at random"));
+    CSFirst->setAccessibleDescription(tr("Leaves the first card out of the review"));
+    CBack->setAccessibleDescription(tr("Shows each card's back before its front"));
 
     setTabOrder(CRand, BFlip);
     setTabOrder(BFlip, BNext);
@@ -90,20 +90,20 @@ void CardReader::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(u"menuBar"_s);
-    bar->setAccessibleName(u"Menu bar"_s);
+    bar->setAccessibleName(tr("Menu bar"));
 
-    MFiler = bar->addMenu(u"&File"_s);
+    MFiler = bar->addMenu(tr("&File"));
     MFiler->setObjectName(u"MFiler"_s);
     // A drop-down menu is its own window, which screen readers announce by this name.
-    MFiler->setAccessibleName(u"File"_s);
-    MNewr = addMenuItem(MFiler, "MNewr", u"New"_s, Qt::CTRL | Qt::Key_N);
-    Msaver = addMenuItem(MFiler, "Msaver", u"Save"_s, Qt::CTRL | Qt::Key_S, false);
-    MSaverasr = addMenuItem(MFiler, "MSaverasr", u"Save As"_s, Qt::CTRL | Qt::Key_A, false);
-    MLoader = addMenuItem(MFiler, "MLoader", u"Load"_s, Qt::CTRL | Qt::Key_L);
+    MFiler->setAccessibleName(tr("File"));
+    MNewr = addMenuItem(MFiler, "MNewr", tr("New"), Qt::CTRL | Qt::Key_N);
+    Msaver = addMenuItem(MFiler, "Msaver", tr("Save"), Qt::CTRL | Qt::Key_S, false);
+    MSaverasr = addMenuItem(MFiler, "MSaverasr", tr("Save As"), Qt::CTRL | Qt::Key_A, false);
+    MLoader = addMenuItem(MFiler, "MLoader", tr("Load"), Qt::CTRL | Qt::Key_L);
     space = addMenuSeparator(MFiler, "space");
-    Mexitr = addMenuItem(MFiler, "Mexitr", u"Exit"_s, Qt::CTRL | Qt::Key_Q);
+    Mexitr = addMenuItem(MFiler, "Mexitr", tr("Exit"), Qt::CTRL | Qt::Key_Q);
 
-    MCCreate = addMenuItem(bar, "MCCreate", u"Card&Create"_s);
+    MCCreate = addMenuItem(bar, "MCCreate", tr("Card&Create"));
 }
 
 void CardReader::connectHandlers()

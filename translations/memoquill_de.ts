@@ -1,0 +1,364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>memoquill::CardCreate</name>
+    <message>
+        <source>There currently no cards.  Create a card first by clicking &quot;New Card&quot; or load a Memoquill file<byte value="xd"/>
+</source>
+        <translation>Zurzeit gibt es keine Karten. Erstellen Sie zuerst eine Karte mit „Neue Karte“ oder öffnen Sie eine Memoquill-Datei.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>There currently no cards.  Create a card first <byte value="xd"/>
+by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
+</source>
+        <translation>Zurzeit gibt es keine Karten. Erstellen Sie zuerst eine Karte mit „Neue Karte“ oder öffnen Sie eine Memoquill-Datei.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Back text</source>
+        <translation>Text der Rückseite</translation>
+    </message>
+    <message>
+        <source>Front text</source>
+        <translation>Text der Vorderseite</translation>
+    </message>
+    <message>
+        <source>Card List</source>
+        <translation>Kartenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Card</source>
+        <translation>Karte &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Card</source>
+        <translation>&amp;Neue Karte</translation>
+    </message>
+    <message>
+        <source>The name of the card shown</source>
+        <translation>Der Name der angezeigten Karte</translation>
+    </message>
+    <message>
+        <source>Card List</source>
+        <comment>caption, 41 pixels wide</comment>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>caption, 25 pixels wide</comment>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <comment>caption, 25 pixels wide</comment>
+        <translation>VS</translation>
+    </message>
+    <message>
+        <source>The cards of the deck; pick one to show and edit it</source>
+        <translation>Die Karten des Stapels; wählen Sie eine aus, um sie anzuzeigen und zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>The front of the card shown</source>
+        <translation>Die Vorderseite der angezeigten Karte</translation>
+    </message>
+    <message>
+        <source>The back of the card shown</source>
+        <translation>Die Rückseite der angezeigten Karte</translation>
+    </message>
+    <message>
+        <source>Adds a card, asking for its name</source>
+        <translation>Fügt eine Karte hinzu und fragt nach ihrem Namen</translation>
+    </message>
+    <message>
+        <source>Deletes the card selected in the card list</source>
+        <translation>Löscht die in der Kartenliste gewählte Karte</translation>
+    </message>
+    <message>
+        <source>Front text scroll bar</source>
+        <translation>Bildlaufleiste der Vorderseite</translation>
+    </message>
+    <message>
+        <source>Back text scroll bar</source>
+        <translation>Bildlaufleiste der Rückseite</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Crash my Computer!</source>
+        <translation>Meinen Computer abstürzen lassen!</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Card&amp;Reader</source>
+        <translation>Karten &amp;abfragen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>The deck is full: it cannot hold more than %1 cards.</source>
+        <translation>Der Stapel ist voll: Er kann nicht mehr als %1 Karten enthalten.</translation>
+    </message>
+    <message>
+        <source>New Card</source>
+        <translation>Neue Karte</translation>
+    </message>
+    <message>
+        <source>Please type the name of the new card</source>
+        <translation>Bitte geben Sie den Namen der neuen Karte ein</translation>
+    </message>
+    <message>
+        <source>There is already a card with that name.</source>
+        <translation>Es gibt bereits eine Karte mit diesem Namen.</translation>
+    </message>
+    <message>
+        <source>Name already in use</source>
+        <translation>Name bereits vergeben</translation>
+    </message>
+    <message>
+        <source>There is no card selected</source>
+        <translation>Es ist keine Karte ausgewählt</translation>
+    </message>
+    <message>
+        <source>Cannot delete what does not exist!</source>
+        <translation>Was nicht existiert, kann nicht gelöscht werden!</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to delete &apos;%1&apos;?</source>
+        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Card?</source>
+        <translation>Karte löschen?</translation>
+    </message>
+    <message>
+        <source>Memofile (.mqd)</source>
+        <translation>Memoquill-Datei (.mqd)</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to Load a new project? All unsaved work will be lost.</source>
+        <translation>Möchten Sie wirklich ein neues Projekt öffnen? Alle nicht gespeicherten Änderungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new project? All unsaved work will be lost.</source>
+        <translation>Möchten Sie wirklich ein neues Projekt beginnen? Alle nicht gespeicherten Änderungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Load New Project</source>
+        <translation>Neues Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Neues Projekt</translation>
+    </message>
+    <message>
+        <source>There currently no cards.  Create a card first by clicking &apos;New Card&apos;</source>
+        <translation>Zurzeit gibt es keine Karten. Erstellen Sie zuerst eine Karte mit „Neue Karte“.</translation>
+    </message>
+    <message>
+        <source>Invalid file type!</source>
+        <translation>Ungültiger Dateityp!</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &apos;Untitled&apos;?</source>
+        <translation>Möchten Sie die Änderungen an „Unbenannt“ speichern?</translation>
+    </message>
+    <message>
+        <source>Save Changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &apos;%1&apos;?</source>
+        <translation>Möchten Sie die Änderungen an „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>Programmed by Alder Quimbly<byte value="xd"/>
+Tested by Brisk Oddal<byte value="xd"/>
+Title concept by Wend</source>
+        <translation>Programmiert von Alder Quimbly<byte value="xd"/>
+Getestet von Brisk Oddal<byte value="xd"/>
+Idee für den Titel von Wend</translation>
+    </message>
+    <message>
+        <source>Dude! That was really dumb!<byte value="xd"/>
+What if that had really crashed your Computer?<byte value="xd"/>
+What would you do then?</source>
+        <translation>Mann! Das war echt dämlich!<byte value="xd"/>
+Was, wenn dein Computer davon wirklich abgestürzt wäre?<byte value="xd"/>
+Was würdest du dann machen?</translation>
+    </message>
+    <message>
+        <source>What were you thinking?</source>
+        <translation>Was hast du dir dabei gedacht?</translation>
+    </message>
+</context>
+<context>
+    <name>memoquill::CardReader</name>
+    <message>
+        <source>Card text</source>
+        <translation>Kartentext</translation>
+    </message>
+    <message>
+        <source>Cards Loaded Press &quot;Next Card&quot; to continue.<byte value="xd"/>
+</source>
+        <translation>Karten geladen. Klicken Sie auf „Nächste Karte“, um fortzufahren.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Show Back First</source>
+        <comment>check box, 97 pixels wide</comment>
+        <translation>Rückseite zuerst</translation>
+    </message>
+    <message>
+        <source>Skip First Card</source>
+        <comment>check box, 89 pixels wide</comment>
+        <translation>Ohne Karte 1</translation>
+    </message>
+    <message>
+        <source>Next Card</source>
+        <translation>Nächste Karte</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Umdrehen</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <comment>check box, 89 pixels wide</comment>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>The side of the card shown</source>
+        <translation>Die angezeigte Seite der Karte</translation>
+    </message>
+    <message>
+        <source>Card text scroll bar</source>
+        <translation>Bildlaufleiste des Kartentexts</translation>
+    </message>
+    <message>
+        <source>Shows the next card</source>
+        <translation>Zeigt die nächste Karte</translation>
+    </message>
+    <message>
+        <source>Turns the card over</source>
+        <translation>Dreht die Karte um</translation>
+    </message>
+    <message>
+        <source>Picks the next card at random</source>
+        <translation>Wählt die nächste Karte zufällig</translation>
+    </message>
+    <message>
+        <source>Leaves the first card out of the review</source>
+        <translation>Lässt die erste Karte bei der Abfrage aus</translation>
+    </message>
+    <message>
+        <source>Shows each card&apos;s back before its front</source>
+        <translation>Zeigt bei jeder Karte die Rückseite vor der Vorderseite</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Card&amp;Create</source>
+        <translation>Karten &amp;erstellen</translation>
+    </message>
+</context>
+</TS>

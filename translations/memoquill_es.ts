@@ -1,0 +1,364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Quieres reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>memoquill::CardCreate</name>
+    <message>
+        <source>There currently no cards.  Create a card first by clicking &quot;New Card&quot; or load a Memoquill file<byte value="xd"/>
+</source>
+        <translation>Todavía no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>There currently no cards.  Create a card first <byte value="xd"/>
+by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
+</source>
+        <translation>Todavía no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Back text</source>
+        <translation>Texto del reverso</translation>
+    </message>
+    <message>
+        <source>Front text</source>
+        <translation>Texto del anverso</translation>
+    </message>
+    <message>
+        <source>Card List</source>
+        <translation>Lista de tarjetas</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Card</source>
+        <translation>E&amp;liminar tarjeta</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Card</source>
+        <translation>&amp;Nueva tarjeta</translation>
+    </message>
+    <message>
+        <source>The name of the card shown</source>
+        <translation>El nombre de la tarjeta mostrada</translation>
+    </message>
+    <message>
+        <source>Card List</source>
+        <comment>caption, 41 pixels wide</comment>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>caption, 25 pixels wide</comment>
+        <translation>Rev.</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <comment>caption, 25 pixels wide</comment>
+        <translation>Anv.</translation>
+    </message>
+    <message>
+        <source>The cards of the deck; pick one to show and edit it</source>
+        <translation>Las tarjetas del mazo; elige una para verla y editarla</translation>
+    </message>
+    <message>
+        <source>The front of the card shown</source>
+        <translation>El anverso de la tarjeta mostrada</translation>
+    </message>
+    <message>
+        <source>The back of the card shown</source>
+        <translation>El reverso de la tarjeta mostrada</translation>
+    </message>
+    <message>
+        <source>Adds a card, asking for its name</source>
+        <translation>Añade una tarjeta y pide su nombre</translation>
+    </message>
+    <message>
+        <source>Deletes the card selected in the card list</source>
+        <translation>Elimina la tarjeta seleccionada en la lista de tarjetas</translation>
+    </message>
+    <message>
+        <source>Front text scroll bar</source>
+        <translation>Barra de desplazamiento del anverso</translation>
+    </message>
+    <message>
+        <source>Back text scroll bar</source>
+        <translation>Barra de desplazamiento del reverso</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra de menús</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Crash my Computer!</source>
+        <translation>¡Colgar mi ordenador!</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Card&amp;Reader</source>
+        <translation>&amp;Repasar tarjetas</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Acerca &amp;de</translation>
+    </message>
+    <message>
+        <source>The deck is full: it cannot hold more than %1 cards.</source>
+        <translation>El mazo está lleno: no puede tener más de %1 tarjetas.</translation>
+    </message>
+    <message>
+        <source>New Card</source>
+        <translation>Nueva tarjeta</translation>
+    </message>
+    <message>
+        <source>Please type the name of the new card</source>
+        <translation>Escribe el nombre de la nueva tarjeta</translation>
+    </message>
+    <message>
+        <source>There is already a card with that name.</source>
+        <translation>Ya hay una tarjeta con ese nombre.</translation>
+    </message>
+    <message>
+        <source>Name already in use</source>
+        <translation>Nombre ya en uso</translation>
+    </message>
+    <message>
+        <source>There is no card selected</source>
+        <translation>No hay ninguna tarjeta seleccionada</translation>
+    </message>
+    <message>
+        <source>Cannot delete what does not exist!</source>
+        <translation>¡No se puede eliminar lo que no existe!</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to delete &apos;%1&apos;?</source>
+        <translation>¿Seguro que quieres eliminar «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete Card?</source>
+        <translation>¿Eliminar la tarjeta?</translation>
+    </message>
+    <message>
+        <source>Memofile (.mqd)</source>
+        <translation>Archivo de Memoquill (.mqd)</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Error de archivo</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to Load a new project? All unsaved work will be lost.</source>
+        <translation>¿Seguro que quieres abrir un proyecto nuevo? Se perderá todo el trabajo sin guardar.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new project? All unsaved work will be lost.</source>
+        <translation>¿Seguro que quieres empezar un proyecto nuevo? Se perderá todo el trabajo sin guardar.</translation>
+    </message>
+    <message>
+        <source>Load New Project</source>
+        <translation>Abrir un proyecto nuevo</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Proyecto nuevo</translation>
+    </message>
+    <message>
+        <source>There currently no cards.  Create a card first by clicking &apos;New Card&apos;</source>
+        <translation>Todavía no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta».</translation>
+    </message>
+    <message>
+        <source>Invalid file type!</source>
+        <translation>¡Tipo de archivo no válido!</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &apos;Untitled&apos;?</source>
+        <translation>¿Quieres guardar los cambios de «Sin título»?</translation>
+    </message>
+    <message>
+        <source>Save Changes?</source>
+        <translation>¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &apos;%1&apos;?</source>
+        <translation>¿Quieres guardar los cambios de «%1»?</translation>
+    </message>
+    <message>
+        <source>Programmed by Alder Quimbly<byte value="xd"/>
+Tested by Brisk Oddal<byte value="xd"/>
+Title concept by Wend</source>
+        <translation>Programado por Alder Quimbly<byte value="xd"/>
+Probado por Brisk Oddal<byte value="xd"/>
+Idea del título: Wend</translation>
+    </message>
+    <message>
+        <source>Dude! That was really dumb!<byte value="xd"/>
+What if that had really crashed your Computer?<byte value="xd"/>
+What would you do then?</source>
+        <translation>¡Tío! ¡Eso ha sido una tontería!<byte value="xd"/>
+¿Y si de verdad se hubiera colgado tu ordenador?<byte value="xd"/>
+¿Qué harías entonces?</translation>
+    </message>
+    <message>
+        <source>What were you thinking?</source>
+        <translation>¿En qué estabas pensando?</translation>
+    </message>
+</context>
+<context>
+    <name>memoquill::CardReader</name>
+    <message>
+        <source>Card text</source>
+        <translation>Texto de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Cards Loaded Press &quot;Next Card&quot; to continue.<byte value="xd"/>
+</source>
+        <translation>Tarjetas cargadas. Pulsa «Siguiente tarjeta» para continuar.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Show Back First</source>
+        <comment>check box, 97 pixels wide</comment>
+        <translation>Reverso primero</translation>
+    </message>
+    <message>
+        <source>Skip First Card</source>
+        <comment>check box, 89 pixels wide</comment>
+        <translation>Sin la tarjeta 1</translation>
+    </message>
+    <message>
+        <source>Next Card</source>
+        <translation>Siguiente tarjeta</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Dar la vuelta</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <comment>check box, 89 pixels wide</comment>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>The side of the card shown</source>
+        <translation>La cara de la tarjeta que se muestra</translation>
+    </message>
+    <message>
+        <source>Card text scroll bar</source>
+        <translation>Barra de desplazamiento del texto de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Shows the next card</source>
+        <translation>Muestra la siguiente tarjeta</translation>
+    </message>
+    <message>
+        <source>Turns the card over</source>
+        <translation>Da la vuelta a la tarjeta</translation>
+    </message>
+    <message>
+        <source>Picks the next card at random</source>
+        <translation>Elige la siguiente tarjeta al azar</translation>
+    </message>
+    <message>
+        <source>Leaves the first card out of the review</source>
+        <translation>Deja la primera tarjeta fuera del repaso</translation>
+    </message>
+    <message>
+        <source>Shows each card&apos;s back before its front</source>
+        <translation>Muestra el reverso de cada tarjeta antes que el anverso</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra de menús</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Card&amp;Create</source>
+        <translation>&amp;Crear tarjetas</translation>
+    </message>
+</context>
+</TS>

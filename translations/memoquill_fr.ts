@@ -1,0 +1,364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>memoquill::CardCreate</name>
+    <message>
+        <source>There currently no cards.  Create a card first by clicking &quot;New Card&quot; or load a Memoquill file<byte value="xd"/>
+</source>
+        <translation>Il n’y a aucune carte pour l’instant. Créez d’abord une carte avec «&#xa0;Nouvelle carte&#xa0;» ou ouvrez un fichier Memoquill.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>There currently no cards.  Create a card first <byte value="xd"/>
+by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
+</source>
+        <translation>Il n’y a aucune carte pour l’instant. Créez d’abord une carte avec «&#xa0;Nouvelle carte&#xa0;» ou ouvrez un fichier Memoquill.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Back text</source>
+        <translation>Texte du dos</translation>
+    </message>
+    <message>
+        <source>Front text</source>
+        <translation>Texte de la face</translation>
+    </message>
+    <message>
+        <source>Card List</source>
+        <translation>Liste des cartes</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Card</source>
+        <translation>&amp;Supprimer la carte</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Card</source>
+        <translation>&amp;Nouvelle carte</translation>
+    </message>
+    <message>
+        <source>The name of the card shown</source>
+        <translation>Le nom de la carte affichée</translation>
+    </message>
+    <message>
+        <source>Card List</source>
+        <comment>caption, 41 pixels wide</comment>
+        <translation>Cartes</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>caption, 25 pixels wide</comment>
+        <translation>Dos</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <comment>caption, 25 pixels wide</comment>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source>The cards of the deck; pick one to show and edit it</source>
+        <translation>Les cartes du paquet&#xa0;; choisissez-en une pour l’afficher et la modifier</translation>
+    </message>
+    <message>
+        <source>The front of the card shown</source>
+        <translation>La face de la carte affichée</translation>
+    </message>
+    <message>
+        <source>The back of the card shown</source>
+        <translation>Le dos de la carte affichée</translation>
+    </message>
+    <message>
+        <source>Adds a card, asking for its name</source>
+        <translation>Ajoute une carte en demandant son nom</translation>
+    </message>
+    <message>
+        <source>Deletes the card selected in the card list</source>
+        <translation>Supprime la carte sélectionnée dans la liste des cartes</translation>
+    </message>
+    <message>
+        <source>Front text scroll bar</source>
+        <translation>Barre de défilement de la face</translation>
+    </message>
+    <message>
+        <source>Back text scroll bar</source>
+        <translation>Barre de défilement du dos</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Crash my Computer!</source>
+        <translation>Planter mon ordinateur&#xa0;!</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Card&amp;Reader</source>
+        <translation>&amp;Réviser les cartes</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>The deck is full: it cannot hold more than %1 cards.</source>
+        <translation>Le paquet est plein&#xa0;: il ne peut pas contenir plus de %1 cartes.</translation>
+    </message>
+    <message>
+        <source>New Card</source>
+        <translation>Nouvelle carte</translation>
+    </message>
+    <message>
+        <source>Please type the name of the new card</source>
+        <translation>Veuillez saisir le nom de la nouvelle carte</translation>
+    </message>
+    <message>
+        <source>There is already a card with that name.</source>
+        <translation>Une carte porte déjà ce nom.</translation>
+    </message>
+    <message>
+        <source>Name already in use</source>
+        <translation>Nom déjà utilisé</translation>
+    </message>
+    <message>
+        <source>There is no card selected</source>
+        <translation>Aucune carte n’est sélectionnée</translation>
+    </message>
+    <message>
+        <source>Cannot delete what does not exist!</source>
+        <translation>Impossible de supprimer ce qui n’existe pas&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to delete &apos;%1&apos;?</source>
+        <translation>Voulez-vous vraiment supprimer «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Delete Card?</source>
+        <translation>Supprimer la carte&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Memofile (.mqd)</source>
+        <translation>Fichier Memoquill (.mqd)</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Erreur de fichier</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to Load a new project? All unsaved work will be lost.</source>
+        <translation>Voulez-vous vraiment ouvrir un nouveau projet&#xa0;? Tout travail non enregistré sera perdu.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new project? All unsaved work will be lost.</source>
+        <translation>Voulez-vous vraiment commencer un nouveau projet&#xa0;? Tout travail non enregistré sera perdu.</translation>
+    </message>
+    <message>
+        <source>Load New Project</source>
+        <translation>Ouvrir un nouveau projet</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Nouveau projet</translation>
+    </message>
+    <message>
+        <source>There currently no cards.  Create a card first by clicking &apos;New Card&apos;</source>
+        <translation>Il n’y a aucune carte pour l’instant. Créez d’abord une carte avec «&#xa0;Nouvelle carte&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Invalid file type!</source>
+        <translation>Type de fichier non valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &apos;Untitled&apos;?</source>
+        <translation>Voulez-vous enregistrer les modifications de «&#xa0;Sans titre&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save Changes?</source>
+        <translation>Enregistrer les modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &apos;%1&apos;?</source>
+        <translation>Voulez-vous enregistrer les modifications de «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Programmed by Alder Quimbly<byte value="xd"/>
+Tested by Brisk Oddal<byte value="xd"/>
+Title concept by Wend</source>
+        <translation>Programmé par Alder Quimbly<byte value="xd"/>
+Testé par Brisk Oddal<byte value="xd"/>
+Idée du titre&#xa0;: Wend</translation>
+    </message>
+    <message>
+        <source>Dude! That was really dumb!<byte value="xd"/>
+What if that had really crashed your Computer?<byte value="xd"/>
+What would you do then?</source>
+        <translation>Mec&#xa0;! C’était vraiment débile&#xa0;!<byte value="xd"/>
+Et si ça avait vraiment planté ton ordinateur&#xa0;?<byte value="xd"/>
+Tu aurais fait quoi, alors&#xa0;?</translation>
+    </message>
+    <message>
+        <source>What were you thinking?</source>
+        <translation>Mais à quoi tu pensais&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>memoquill::CardReader</name>
+    <message>
+        <source>Card text</source>
+        <translation>Texte de la carte</translation>
+    </message>
+    <message>
+        <source>Cards Loaded Press &quot;Next Card&quot; to continue.<byte value="xd"/>
+</source>
+        <translation>Cartes chargées. Cliquez sur «&#xa0;Carte suivante&#xa0;» pour continuer.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Show Back First</source>
+        <comment>check box, 97 pixels wide</comment>
+        <translation>Dos d’abord</translation>
+    </message>
+    <message>
+        <source>Skip First Card</source>
+        <comment>check box, 89 pixels wide</comment>
+        <translation>Passer la 1re</translation>
+    </message>
+    <message>
+        <source>Next Card</source>
+        <translation>Carte suivante</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Retourner</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <comment>check box, 89 pixels wide</comment>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>The side of the card shown</source>
+        <translation>Le côté de la carte affiché</translation>
+    </message>
+    <message>
+        <source>Card text scroll bar</source>
+        <translation>Barre de défilement du texte de la carte</translation>
+    </message>
+    <message>
+        <source>Shows the next card</source>
+        <translation>Affiche la carte suivante</translation>
+    </message>
+    <message>
+        <source>Turns the card over</source>
+        <translation>Retourne la carte</translation>
+    </message>
+    <message>
+        <source>Picks the next card at random</source>
+        <translation>Choisit la carte suivante au hasard</translation>
+    </message>
+    <message>
+        <source>Leaves the first card out of the review</source>
+        <translation>Laisse la première carte hors de la révision</translation>
+    </message>
+    <message>
+        <source>Shows each card&apos;s back before its front</source>
+        <translation>Affiche le dos de chaque carte avant sa face</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Card&amp;Create</source>
+        <translation>&amp;Créer des cartes</translation>
+    </message>
+</context>
+</TS>
