@@ -53,7 +53,7 @@ READER_CAPTIONS = [
 NEW_CARD = ("New Card", "Please type the name of the new card")
 NEW_PROJECT = ("New Project",
                "Are you sure you wish to start a new project? All unsaved work will be lost.")
-SAVE_CHANGES = "Save Changes?"
+SAVE_CHANGES = ("Save Changes?", "Do you want to save changes to 'Untitled'?")
 
 
 def shown(caption):
@@ -131,7 +131,7 @@ class Languages:
 
     def box(self, source_title, prompt, buttons):
         """Waits for the box whose title is the translation of source_title, checks its prompt
-        (if given) and its buttons, and returns its title as shown and its X window."""
+        and its buttons, and returns its title as shown and its X window."""
         window = self.box_window()
         titles = self.tr(source_title)
         title = wait_for(lambda: next(iter(titles & self.window_titles()), None),
@@ -141,7 +141,7 @@ class Languages:
         def complete():
             shown_buttons = self.names(title, "push button")
             labels = self.names(title, "label")
-            return shown_buttons == expected and (prompt is None or self.tr(prompt) & labels)
+            return shown_buttons == expected and self.tr(prompt) & labels
 
         try:
             wait_for(complete, f"the prompt and buttons of '{title}'")
@@ -149,7 +149,7 @@ class Languages:
             raise AssertionError(
                 f"'{title}' shows buttons {sorted(self.names(title, 'push button'))} and texts "
                 f"{sorted(self.names(title, 'label'))}; expected buttons {sorted(expected)}"
-                + (f" and the text {sorted(self.tr(prompt))}" if prompt else "")) from None
+                f" and the text {sorted(self.tr(prompt))}") from None
         return title, window
 
     def box_gone(self, window):
@@ -184,7 +184,7 @@ class Languages:
 
     def new_card(self):
         self.click_caption(EDITOR, "push button", "Ne&w Card")
-        _, box = self.box(NEW_CARD[0], NEW_CARD[1], ["OK", "Cancel"])
+        _, box = self.box(*NEW_CARD, ["OK", "Cancel"])
         self.d.focus(box)
         self.d.type("Lisbon")
         self.d.key("Return")
@@ -194,7 +194,7 @@ class Languages:
     def new_project_question(self):
         self.d.focus(self.editor)
         self.d.key("ctrl+n")
-        title, box = self.box(NEW_PROJECT[0], NEW_PROJECT[1], ["Yes", "No"])
+        title, box = self.box(*NEW_PROJECT, ["Yes", "No"])
         self.press(title, "No")
         self.box_gone(box)
 
@@ -207,7 +207,7 @@ class Languages:
     def close_question(self):
         self.d.focus(self.reader_window)
         self.d.key("ctrl+q")
-        title, _ = self.box(SAVE_CHANGES, None, ["Yes", "No", "Cancel"])
+        title, _ = self.box(*SAVE_CHANGES, ["Yes", "No", "Cancel"])
         self.press(title, "No")
         try:
             code = self.app.wait(timeout=10)
