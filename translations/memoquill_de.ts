@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DeckFile</name>
+    <message>
+        <source>Could not load the deck from &apos;%1&apos;.<byte value="xd"/>
+%2</source>
+        <translation>Der Stapel konnte nicht aus „%1“ geladen werden.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Could not save the deck to &apos;%1&apos;.<byte value="xd"/>
+%2</source>
+        <translation>Der Stapel konnte nicht in „%1“ gespeichert werden.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long; a deck file holds at most %2 bytes.</source>
+        <translation>Die Datei ist %1 Byte groß; eine Stapeldatei umfasst höchstens %2 Byte.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe (FIFO), not a file.</source>
+        <translation>Es ist eine benannte Pipe (FIFO), keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>Es ist ein Socket, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation>Es ist ein Gerät, keine Datei.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>Zum Lesen ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>The deck in &apos;%1&apos; has more than %2 cards and cannot be loaded.</source>
+        <translation>Der Stapel in „%1“ hat mehr als %2 Karten und kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to write it.</source>
+        <translation>Zum Schreiben ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
+        <translation>Die Karte „%1“ enthält den Text %2 mitten in einer Zeile, was eine Stapeldatei nicht speichern kann. Entfernen Sie ihn und speichern Sie erneut.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>%1 already exists.
@@ -246,7 +297,7 @@ Tested by Brisk Oddal<byte value="xd"/>
 Title concept by Wend</source>
         <translation>Programmiert von Alder Quimbly<byte value="xd"/>
 Getestet von Brisk Oddal<byte value="xd"/>
-Idee für den Titel von Wend</translation>
+Titelidee von Wend</translation>
     </message>
     <message>
         <source>Dude! That was really dumb!<byte value="xd"/>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>DeckFile</name>
+    <message>
+        <source>Could not load the deck from &apos;%1&apos;.<byte value="xd"/>
+%2</source>
+        <translation>No se pudo cargar el mazo de «%1».<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Could not save the deck to &apos;%1&apos;.<byte value="xd"/>
+%2</source>
+        <translation>No se pudo guardar el mazo en «%1».<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long; a deck file holds at most %2 bytes.</source>
+        <translation>El archivo ocupa %1 bytes; un archivo de mazo ocupa como máximo %2 bytes.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe (FIFO), not a file.</source>
+        <translation>Es una tubería con nombre (FIFO), no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>Es un socket, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation>Es un dispositivo, no un archivo.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>No hay memoria suficiente para leerlo.</translation>
+    </message>
+    <message>
+        <source>The deck in &apos;%1&apos; has more than %2 cards and cannot be loaded.</source>
+        <translation>El mazo de «%1» tiene más de %2 tarjetas y no se puede cargar.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to write it.</source>
+        <translation>No hay memoria suficiente para escribirlo.</translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
+        <translation>La tarjeta «%1» contiene el texto %2 dentro de una línea, algo que un archivo de mazo no puede guardar. Quítalo y vuelve a guardar.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>%1 already exists.
@@ -15,14 +66,14 @@ Do you want to replace it?</source>
     <message>
         <source>There currently no cards.  Create a card first by clicking &quot;New Card&quot; or load a Memoquill file<byte value="xd"/>
 </source>
-        <translation>Todavía no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
+        <translation>De momento no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
 </translation>
     </message>
     <message>
         <source>There currently no cards.  Create a card first <byte value="xd"/>
 by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
 </source>
-        <translation>Todavía no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
+        <translation>De momento no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -222,7 +273,7 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>There currently no cards.  Create a card first by clicking &apos;New Card&apos;</source>
-        <translation>Todavía no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta».</translation>
+        <translation>De momento no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta».</translation>
     </message>
     <message>
         <source>Invalid file type!</source>

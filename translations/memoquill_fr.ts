@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>DeckFile</name>
+    <message>
+        <source>Could not load the deck from &apos;%1&apos;.<byte value="xd"/>
+%2</source>
+        <translation>Impossible de charger le paquet depuis «&#xa0;%1&#xa0;».<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Could not save the deck to &apos;%1&apos;.<byte value="xd"/>
+%2</source>
+        <translation>Impossible d’enregistrer le paquet dans «&#xa0;%1&#xa0;».<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long; a deck file holds at most %2 bytes.</source>
+        <translation>Le fichier fait %1 octets&#xa0;; un fichier de paquet en fait au plus %2.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C’est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe (FIFO), not a file.</source>
+        <translation>C’est un tube nommé (FIFO), pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>C’est un socket, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation>C’est un périphérique, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>Il n’y a pas assez de mémoire pour le lire.</translation>
+    </message>
+    <message>
+        <source>The deck in &apos;%1&apos; has more than %2 cards and cannot be loaded.</source>
+        <translation>Le paquet de «&#xa0;%1&#xa0;» compte plus de %2 cartes et ne peut pas être chargé.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to write it.</source>
+        <translation>Il n’y a pas assez de mémoire pour l’écrire.</translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
+        <translation>La carte «&#xa0;%1&#xa0;» contient le texte %2 au milieu d’une ligne, ce qu’un fichier de paquet ne peut pas contenir. Supprimez-le et enregistrez à nouveau.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>%1 already exists.

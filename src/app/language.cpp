@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace memoquill {
@@ -47,13 +48,13 @@ QString installTranslations(const QStringList &languages, const TranslationFolde
         folders.qt.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folders.qt;
     for (const QString &tag : languages) {
         // "de-DE", "de_DE" and "de" all ask for German.
-        const QString language = tag.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        QString language = tag.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
         if (language == "en"_L1 || language == "c"_L1 || language == "posix"_L1)
             break;
-        // Only plain language codes name a translation file.
-        if (language.isEmpty() || !std::all_of(language.cbegin(), language.cend(), [](QChar c) {
-                return c >= u'a' && c <= u'z';
-            }))
+        // Only a language code ("de", "fil") names a translation file: nothing else from the
+        // environment becomes part of a path.
+        static const QRegularExpression languageCode(u"^[a-z]{2,3}$"_s);
+        if (!languageCode.match(language).hasMatch())
             continue;
         QTranslator *program = loadTranslation(u"memoquill"_s, language, programFolder);
         if (!program)

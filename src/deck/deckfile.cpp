@@ -2,6 +2,7 @@
 
 #include "deckformat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -19,27 +20,35 @@ namespace {
 
 QString cannotLoad(const QString &path, const QString &reason)
 {
-    return u"Could not load the deck from '%1'.\r\n%2"_s.arg(path, reason);
+    return QCoreApplication::translate("DeckFile", "Could not load the deck from '%1'.\r\n%2")
+        .arg(path, reason);
 }
 
 QString cannotSave(const QString &path, const QString &reason)
 {
-    return u"Could not save the deck to '%1'.\r\n%2"_s.arg(path, reason);
+    return QCoreApplication::translate("DeckFile", "Could not save the deck to '%1'.\r\n%2")
+        .arg(path, reason);
 }
 
 // Why the file that info describes is no deck file to read, or an empty string.
 QString refusal(const struct stat &info)
 {
     if (S_ISREG(info.st_mode) && info.st_size > MaxDeckFileSize) {
-        return u"The file is %1 bytes long; a deck file holds at most %2 bytes."_s.arg(info.st_size)
+        return QCoreApplication::translate("DeckFile",
+                                           "The file is %1 bytes long; a deck file holds at most "
+                                           "%2 bytes.")
+            .arg(qint64(info.st_size))
             .arg(MaxDeckFileSize);
     }
-    const QString kind = S_ISREG(info.st_mode)    ? QString()
-                         : S_ISDIR(info.st_mode)  ? u"a folder"_s
-                         : S_ISFIFO(info.st_mode) ? u"a named pipe (FIFO)"_s
-                         : S_ISSOCK(info.st_mode) ? u"a socket"_s
-                                                  : u"a device"_s;
-    return kind.isEmpty() ? QString() : u"It is %1, not a file."_s.arg(kind);
+    // Whole sentences, so that each language can say them its own way.
+    const char *const kind =
+        S_ISREG(info.st_mode)   ? nullptr
+        : S_ISDIR(info.st_mode) ? QT_TRANSLATE_NOOP("DeckFile", "It is a folder, not a file.")
+        : S_ISFIFO(info.st_mode)
+            ? QT_TRANSLATE_NOOP("DeckFile", "It is a named pipe (FIFO), not a file.")
+        : S_ISSOCK(info.st_mode) ? QT_TRANSLATE_NOOP("DeckFile", "It is a socket, not a file.")
+                                 : QT_TRANSLATE_NOOP("DeckFile", "It is a device, not a file.");
+    return kind ? QCoreApplication::translate("DeckFile", kind) : QString();
 }
 
 } // namespace
@@ -54,38 +63,66 @@ QString deckFileName(const QString &chosen)
     return isDeckFileName(chosen) ? chosen : chosen + u".mqd"_s;
 }
 
-DeckFileRead readDeckFile(const QString &path)
+FileBytes readFileBytes(const QString &path)
 {
     // Only a regular file is opened: opening a FIFO waits for a writer, and a device such as
     // /dev/zero never ends. A link is judged by what it points to.
     const QByteArray localPath = QFile::encodeName(path);
     struct stat info = {};
-    if (::stat(localPath.constData(), &info) == 0 && !refusal(info).isEmpty())
-        return {{}, cannotLoad(path, refusal(info))};
+    if (::stat(localPath.constData(), &info) == 0) {
+        if (QString why = refusal(info); !why.isEmpty())
+            return {{}, why};
+    }
     // Opened without waiting, and looked at again, in case the path changed in between.
     const int fd = ::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return {{}, cannotLoad(path, qt_error_string(errno))};
-    if (::fstat(fd, &info) == 0 && !refusal(info).isEmpty()) {
+        return {{}, qt_error_string(errno)};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
         ::close(fd);
-        return {{}, cannotLoad(path, refusal(info))};
+        return {{}, qt_error_string(error)};
+    }
+    if (QString why = refusal(info); !why.isEmpty()) {
+        ::close(fd);
+        return {{}, why};
     }
 
     QFile file;
-    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {{}, file.errorString()};
+    }
     try {
-        const QByteArray bytes = file.readAll();
+        QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)
-            return {{}, cannotLoad(path, file.errorString())};
-        DeckReadResult read = readDeck(bytes);
+            return {{}, file.errorString()};
+        return {std::move(bytes), {}};
+    } catch (const std::bad_alloc &) {
+        return {{},
+                QCoreApplication::translate("DeckFile", "There is not enough memory to read it.")};
+    }
+}
+
+DeckFileRead readDeckFile(const QString &path)
+{
+    FileBytes file = readFileBytes(path);
+    if (!file.failure.isEmpty())
+        return {{}, cannotLoad(path, file.failure)};
+    try {
+        DeckReadResult read = readDeck(file.bytes);
         if (read.tooManyCards) {
-            return {
-                {},
-                u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(path)};
+            // One arg() call: a second would read a "%2" in the path as its own.
+            return {{},
+                    QCoreApplication::translate("DeckFile",
+                                                "The deck in '%1' has more than %2 cards and "
+                                                "cannot be loaded.")
+                        .arg(path, QString::number(DeckStore::MaxCards))};
         }
         return {std::move(read.cards), {}};
     } catch (const std::bad_alloc &) {
-        return {{}, cannotLoad(path, u"There is not enough memory to read it."_s)};
+        return {{},
+                cannotLoad(path, QCoreApplication::translate(
+                                     "DeckFile", "There is not enough memory to read it."))};
     }
 }
 
@@ -95,11 +132,15 @@ QString writeDeckFile(const QString &path, std::span<const CardRecord> slots)
     try {
         written = writeDeck(slots);
     } catch (const std::bad_alloc &) {
-        return cannotSave(path, u"There is not enough memory to write it."_s);
+        return cannotSave(path, QCoreApplication::translate(
+                                    "DeckFile", "There is not enough memory to write it."));
     }
     if (written.terminatorInsideLine) {
-        return u"The card '%1' contains the text )}]d8h0-0h8b)}] inside a line, which a deck "
-               u"file cannot hold. Remove it and save again."_s.arg(*written.terminatorInsideLine);
+        return QCoreApplication::translate("DeckFile",
+                                           "The card '%1' contains the text %2 inside a line, "
+                                           "which a deck file cannot hold. Remove it and save "
+                                           "again.")
+            .arg(*written.terminatorInsideLine, FieldTerminator);
     }
     // A temporary file beside the deck, renamed over it only once all of it is on disk: a
     // failed or interrupted save leaves the old file whole.

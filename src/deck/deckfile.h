@@ -16,6 +16,17 @@ QString deckFileName(const QString &chosen);
 // fits a desktop. A larger file is no deck, and is refused before it is read.
 inline constexpr qint64 MaxDeckFileSize = qint64(1) << 30;
 
+struct FileBytes
+{
+    QByteArray bytes;
+    // Empty when the file was read, else the sentence that tells the user why not.
+    QString failure;
+};
+
+// Reads the file at path whole: only a regular file of at most MaxDeckFileSize bytes. A FIFO,
+// a device or a socket is refused before it is opened for reading.
+FileBytes readFileBytes(const QString &path);
+
 struct DeckFileRead
 {
     QList<CardRecord> cards;
@@ -23,8 +34,7 @@ struct DeckFileRead
     QString failure;
 };
 
-// Reads the deck file at path whole: only a regular file of at most MaxDeckFileSize bytes. A
-// FIFO, a device or a socket is refused before it is opened for reading.
+// Reads the deck file at path whole, as readFileBytes reads it.
 DeckFileRead readDeckFile(const QString &path);
 
 // Replaces the file at path with the slots, or leaves the old file whole. Returns the sentence

@@ -9,22 +9,10 @@ namespace memoquill {
 
 namespace {
 
-constexpr QByteArrayView TerminatorBytes = ")}]d8h0-0h8b)}]";
-constexpr qsizetype TerminatorLength = 15;
-static_assert(TerminatorBytes.size() == TerminatorLength);
+// The terminator is ASCII, so its bytes are the same in Windows-1252 and in UTF-8.
+const QByteArray TerminatorBytes = FieldTerminator.toLatin1();
 constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr QByteArrayView CrLf = "\r\n";
-
-// The first terminator at or after from, or -1. It starts with ')', a byte rare in card
-// texts, so the search for that byte (memchr) leaves few places to compare.
-qsizetype findTerminator(QByteArrayView bytes, qsizetype from)
-{
-    for (qsizetype at = bytes.indexOf(')', from); at >= 0; at = bytes.indexOf(')', at + 1)) {
-        if (bytes.sliced(at).startsWith(TerminatorBytes))
-            return at;
-    }
-    return -1;
-}
+constexpr QStringView CrLf = u"\r\n";
 
 QString decodeWindows1252(QByteArrayView bytes)
 {
@@ -33,6 +21,20 @@ QString decodeWindows1252(QByteArrayView bytes)
     for (const char byte : bytes)
         *out++ = windows1252::decode(static_cast<unsigned char>(byte));
     return text;
+}
+
+// The bytes of text, or nothing when Windows-1252 lacks one of its characters.
+std::optional<QByteArray> encodeWindows1252(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QChar c : text) {
+        const std::optional<unsigned char> byte = windows1252::encode(c.unicode());
+        if (!byte)
+            return std::nullopt;
+        *out++ = char(*byte);
+    }
+    return bytes;
 }
 
 // Drops the last n characters; a surrogate pair is one character and is never split.
@@ -47,35 +49,17 @@ void chopCharacters(QString &text, qsizetype n)
     text.truncate(end);
 }
 
-// A terminator with a line break after it would end the field early when read back.
+// A terminator with a line break after it would end the field early when read back, so only a
+// text with a line break can hold one inside a line.
 bool hasTerminatorInsideLine(const QString &text)
 {
-    const qsizetype found = text.contains(u')') ? text.indexOf(FieldTerminator) : -1;
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return false;
+    const qsizetype found = text.indexOf(FieldTerminator);
     if (found < 0)
         return false;
-    const qsizetype after = found + TerminatorLength;
+    const qsizetype after = found + FieldTerminator.size();
     return text.indexOf(u'\r', after) >= 0 || text.indexOf(u'\n', after) >= 0;
-}
-
-// Appends text as Windows-1252; false, with out unfinished, when a character has no byte.
-bool appendWindows1252(QByteArray &out, QStringView text)
-{
-    const qsizetype at = out.size();
-    out.resize(at + text.size());
-    char *const bytes = out.data() + at;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        // Nearly every character of a card is Latin-1 outside 0x80-0x9F: its own byte.
-        if (c <= 0xFF && (c & 0xE0) != 0x80) [[likely]] {
-            bytes[i] = char(c);
-            continue;
-        }
-        const std::optional<unsigned char> byte = windows1252::encode(c);
-        if (!byte)
-            return false;
-        bytes[i] = char(*byte);
-    }
-    return true;
 }
 
 } // namespace
@@ -95,10 +79,10 @@ DeckReadResult readDeck(QByteArrayView bytes)
     // the terminator; what follows the last such line ends no field and is dropped.
     qsizetype fieldStart = 0;
     for (;;) {
-        const qsizetype found = findTerminator(bytes, fieldStart);
+        const qsizetype found = bytes.indexOf(TerminatorBytes, fieldStart);
         if (found < 0)
             break;
-        qsizetype lineEnd = found + TerminatorLength;
+        qsizetype lineEnd = found + TerminatorBytes.size();
         while (lineEnd < bytes.size() && bytes[lineEnd] != '\r' && bytes[lineEnd] != '\n')
             ++lineEnd;
 
@@ -110,12 +94,11 @@ DeckReadResult readDeck(QByteArrayView bytes)
             // than 15 bytes.
             text = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
                        .decode(field);
-            chopCharacters(text, TerminatorLength);
+            chopCharacters(text, FieldTerminator.size());
         } else {
-            text = decodeWindows1252(field.chopped(TerminatorLength));
+            text = decodeWindows1252(field.chopped(FieldTerminator.size()));
         }
-        if (field.contains('\r') || field.contains('\n'))
-            text = withCrLf(std::move(text));
+        text = withCrLf(std::move(text));
 
         if (expected == Back) {
             if (!fields[Name].isEmpty()) {
@@ -139,51 +122,38 @@ DeckReadResult readDeck(QByteArrayView bytes)
     return {std::move(cards), false};
 }
 
-// Appends the three fields of every slot with a name, in UTF-8 or in Windows-1252. False when
-// Windows-1252 cannot hold a character; refused then names the first card that holds the
-// terminator inside a line.
-static bool appendFields(QByteArray &bytes, std::span<const CardRecord> slots, bool utf8,
-                         std::optional<QString> &refused)
-{
-    for (const CardRecord &card : slots) {
-        if (card.name.isEmpty())
-            continue;
-        for (const QString *text : {&card.name, &card.front, &card.back}) {
-            if (hasTerminatorInsideLine(*text)) {
-                refused = card.name;
-                return true;
-            }
-            const QString crLf = withCrLf(*text);
-            if (utf8)
-                bytes.append(crLf.toUtf8());
-            else if (!appendWindows1252(bytes, crLf))
-                return false;
-            bytes.append(TerminatorBytes);
-            bytes.append(CrLf);
-        }
-    }
-    return true;
-}
-
 DeckWriteResult writeDeck(std::span<const CardRecord> slots)
 {
+    for (const CardRecord &card : slots) {
+        if (!card.name.isEmpty()
+            && (hasTerminatorInsideLine(card.name) || hasTerminatorInsideLine(card.front)
+                || hasTerminatorInsideLine(card.back))) {
+            return {{}, card.name, false};
+        }
+    }
+
+    // Every slot with a name is three fields: its text, the terminator, CR LF.
     qsizetype size = 0;
     for (const CardRecord &card : slots)
         size += card.name.size() + card.front.size() + card.back.size()
-                + 3 * (TerminatorLength + CrLf.size());
-    QByteArray bytes;
-    bytes.reserve(size);
-    std::optional<QString> refused;
-    // An 8-bit file that starts with the mark's bytes would be read back as UTF-8.
-    if (!appendFields(bytes, slots, false, refused) || bytes.startsWith(Utf8ByteOrderMark)) {
-        bytes = Utf8ByteOrderMark.toByteArray();
-        appendFields(bytes, slots, true, refused);
-        if (!refused)
-            return {std::move(bytes), std::nullopt, true};
+                + 3 * (FieldTerminator.size() + CrLf.size());
+    QString text;
+    text.reserve(size);
+    for (const CardRecord &card : slots) {
+        if (card.name.isEmpty())
+            continue;
+        for (const QString *field : {&card.name, &card.front, &card.back}) {
+            text += withCrLf(*field);
+            text += FieldTerminator;
+            text += CrLf;
+        }
     }
-    if (refused)
-        return {{}, refused, false};
-    return {std::move(bytes), std::nullopt, false};
+
+    // An 8-bit file that starts with the mark's bytes would be read back as UTF-8.
+    std::optional<QByteArray> bytes = encodeWindows1252(text);
+    if (bytes && !bytes->startsWith(Utf8ByteOrderMark))
+        return {std::move(*bytes), std::nullopt, false};
+    return {Utf8ByteOrderMark.toByteArray() + text.toUtf8(), std::nullopt, true};
 }
 
 } // namespace memoquill

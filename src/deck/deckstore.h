@@ -18,13 +18,6 @@ struct CardRecord
     friend bool operator==(const CardRecord &, const CardRecord &) = default;
 };
 
-} // namespace memoquill
-
-// Three QStrings, each movable in memory as it stands: a growing deck is moved, not rebuilt.
-Q_DECLARE_TYPEINFO(memoquill::CardRecord, Q_RELOCATABLE_TYPE);
-
-namespace memoquill {
-
 // The one in-memory deck, shared by both windows and the deck file routines.
 //
 // Slots are numbered from 1. Deleting a card blanks its slot in place, so CardCount counts
@@ -59,7 +52,9 @@ public:
     // Stores the texts of slot i. A card's name changes only by append, blank and assign.
     void setTexts(qint32 i, QString front, QString back)
     {
-        m_cards[i - 1] = {m_cards.at(i - 1).name, std::move(front), std::move(back)};
+        CardRecord &card = m_cards[i - 1];
+        card.front = std::move(front);
+        card.back = std::move(back);
     }
 
     // True when slot i is one of the deck's slots 1..CardCount.

@@ -4,38 +4,28 @@ namespace memoquill {
 
 using namespace Qt::StringLiterals;
 
-static bool hasLoneBreak(QStringView text)
+// True when every LF follows a CR and every CR is followed by an LF.
+static bool breaksAreCrLf(QStringView text)
 {
     for (qsizetype i = text.indexOf(u'\n'); i >= 0; i = text.indexOf(u'\n', i + 1)) {
         if (i == 0 || text[i - 1] != u'\r')
-            return true;
+            return false;
     }
     for (qsizetype i = text.indexOf(u'\r'); i >= 0; i = text.indexOf(u'\r', i + 1)) {
         if (i + 1 == text.size() || text[i + 1] != u'\n')
-            return true;
+            return false;
     }
-    return false;
+    return true;
 }
 
 QString withCrLf(QString text)
 {
-    // Most texts are right already: hand them back without a copy.
-    if (!hasLoneBreak(text))
+    if (breaksAreCrLf(text))
         return text;
-    // Read through a view: indexing the string itself would copy a shared one.
-    const QStringView in = text;
-    QString out;
-    out.reserve(in.size() + in.size() / 8 + 2);
-    for (qsizetype i = 0; i < in.size(); ++i) {
-        if (in[i] != u'\r' && in[i] != u'\n') {
-            out.append(in[i]);
-            continue;
-        }
-        out.append(u"\r\n");
-        if (in[i] == u'\r' && i + 1 < in.size() && in[i + 1] == u'\n')
-            ++i;
-    }
-    return out;
+    // Every break becomes a lone LF first, so that an existing CR LF does not gain a second CR.
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    return text.replace(u'\n', u"\r\n"_s);
 }
 
 QString withLf(QString text)

@@ -48,9 +48,8 @@ void setText(QPlainTextEdit *box, const QString &text)
     box->setWordWrapMode(text.size() > LongLine && hasLongLine(text)
                              ? QTextOption::WrapAnywhere
                              : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // CR LF, a lone CR and a lone LF all become one line break here. Through the document,
-    // which also clears the undo history: the box's own setPlainText does the same at twice the
-    // cost, which showing a card feels. The caret and the view then go back to the start.
+    // CR LF, a lone CR and a lone LF all become one line break here, and the undo history of
+    // the previous card goes. The caret and the view then go back to the start.
     box->document()->setPlainText(text);
     box->moveCursor(QTextCursor::Start);
 }

@@ -1,6 +1,7 @@
 // Both windows keep their layout when the desktop scales them up for people who need larger
-// text (ctest runs this at QT_SCALE_FACTOR=1 and 2): every caption fits its control, no two
-// controls paint over each other, and all controls and menu entries stay in their window.
+// text (ctest runs this at QT_SCALE_FACTOR=1 and 2), in English and in every translation: every
+// caption fits its control, no two controls paint over each other, and all controls and menu
+// entries stay in their window.
 #include "testapp.h"
 
 #include <QCheckBox>
@@ -55,8 +56,14 @@ class TestAccessibilityLayout : public QObject
 
     std::unique_ptr<TestApp> app;
 
-    QMainWindow *window(const QString &which)
+    // The window in language; a new application, as windows take their texts when built.
+    QMainWindow *window(const QString &which, const QString &language)
     {
+        if (!useLanguage(language))
+            return nullptr;
+        app = std::make_unique<TestApp>();
+        // A card name in the title label, so its text is measured too.
+        newCard(*app, u"Capital cities"_s);
         if (which == u"CardCreate"_s)
             return app->editor();
         fillDeck(*app, 1);
@@ -68,22 +75,22 @@ class TestAccessibilityLayout : public QObject
     static void windows_data()
     {
         QTest::addColumn<QString>("which");
-        QTest::newRow("CardCreate") << u"CardCreate"_s;
-        QTest::newRow("CardReader") << u"CardReader"_s;
+        QTest::addColumn<QString>("language");
+        for (const QString &language : QStringList{u"en"_s} + translatedLanguages()) {
+            for (const QString &which : {u"CardCreate"_s, u"CardReader"_s})
+                QTest::addRow("%s %s", qPrintable(which), qPrintable(language))
+                    << which << language;
+        }
     }
 
 private Q_SLOTS:
     void initTestCase() { prepareApplication(); }
-    void init()
-    {
-        app = std::make_unique<TestApp>();
-        // A card name in the title label, so its text is measured too.
-        newCard(*app, u"Capital cities"_s);
-    }
+    void init() { app = std::make_unique<TestApp>(); }
     void cleanup()
     {
         VERIFY_SCRIPT_DONE(*app);
         app.reset();
+        QVERIFY(useLanguage(u"en"_s));
     }
 
     void theRequestedScaleIsInEffect()
@@ -96,7 +103,8 @@ private Q_SLOTS:
     void captionsFitTheirControls()
     {
         QFETCH(QString, which);
-        QMainWindow *shown = window(which);
+        QFETCH(QString, language);
+        QMainWindow *shown = window(which, language);
         QVERIFY(shown && shown->isVisible());
         for (QWidget *control :
              shown->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -118,7 +126,8 @@ private Q_SLOTS:
     void controlsDoNotOverlap()
     {
         QFETCH(QString, which);
-        QMainWindow *shown = window(which);
+        QFETCH(QString, language);
+        QMainWindow *shown = window(which, language);
         QVERIFY(shown);
         QWidget *client = shown->centralWidget();
         QList<std::pair<QWidget *, QRect>> painted;
@@ -140,7 +149,8 @@ private Q_SLOTS:
     void menuEntriesStayOnOneRow()
     {
         QFETCH(QString, which);
-        QMainWindow *shown = window(which);
+        QFETCH(QString, language);
+        QMainWindow *shown = window(which, language);
         QVERIFY(shown);
         QMenuBar *bar = shown->menuBar();
         const QList<QAction *> entries = bar->actions();

@@ -1,10 +1,12 @@
 #include "testapp.h"
 
 #include "accesskeybutton.h"
+#include "language.h"
 #include "look.h"
 #include "textbox.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 
 namespace memoquill::test {
@@ -15,6 +17,20 @@ void prepareApplication()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     applyDesktopLook(*qApp);
+}
+
+QStringList translatedLanguages()
+{
+    QStringList languages;
+    const QStringList files = QDir(u":/i18n"_s).entryList({u"memoquill_*.qm"_s}, QDir::Files);
+    for (const QString &file : files)
+        languages.append(file.sliced(10).chopped(3));
+    return languages;
+}
+
+bool useLanguage(const QString &language)
+{
+    return installTranslations({language}) == language;
 }
 
 TestApp::TestApp()

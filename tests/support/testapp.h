@@ -20,6 +20,13 @@ namespace memoquill::test {
 // Call once per test program, before any window exists: the look the windows are designed for.
 void prepareApplication();
 
+// The languages the program has a translation for, beside English: "de", "es", "fr".
+QStringList translatedLanguages();
+
+// Makes the windows created from now on speak language ("en": the texts as written in the
+// code), through the translations the program itself installs. False if it could not.
+[[nodiscard]] bool useLanguage(const QString &language);
+
 // A fresh application for one test: an empty deck, the scripted platform, and the editor shown
 // and active, as at start-up.
 class TestApp
