@@ -173,7 +173,7 @@ int exportDeck(const QString &deck, const std::optional<QString> &output)
 
 std::optional<QList<CardRecord>> importList(const QString &path)
 {
-    ListFileRead read = readListFile(path);
+    DeckFileRead read = readListFile(path);
     if (!read.failure.isEmpty()) {
         printError(path + u": "_s + read.failure);
         return std::nullopt;
