@@ -56,9 +56,12 @@ class TestAccessibilityLayout : public QObject
 
     std::unique_ptr<TestApp> app;
 
-    // The window in language; a new application, as windows take their texts when built.
-    QMainWindow *window(const QString &which, const QString &language)
+    // The window of the current windows_data() row, in its language; a new application, as
+    // windows take their texts when built.
+    QMainWindow *window()
     {
+        QFETCH(QString, which);
+        QFETCH(QString, language);
         if (!useLanguage(language))
             return nullptr;
         app = std::make_unique<TestApp>();
@@ -102,9 +105,7 @@ private Q_SLOTS:
     void captionsFitTheirControls_data() { windows_data(); }
     void captionsFitTheirControls()
     {
-        QFETCH(QString, which);
-        QFETCH(QString, language);
-        QMainWindow *shown = window(which, language);
+        QMainWindow *shown = window();
         QVERIFY(shown && shown->isVisible());
         for (QWidget *control :
              shown->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -125,9 +126,7 @@ private Q_SLOTS:
     void controlsDoNotOverlap_data() { windows_data(); }
     void controlsDoNotOverlap()
     {
-        QFETCH(QString, which);
-        QFETCH(QString, language);
-        QMainWindow *shown = window(which, language);
+        QMainWindow *shown = window();
         QVERIFY(shown);
         QWidget *client = shown->centralWidget();
         QList<std::pair<QWidget *, QRect>> painted;
@@ -148,9 +147,7 @@ private Q_SLOTS:
     void menuEntriesStayOnOneRow_data() { windows_data(); }
     void menuEntriesStayOnOneRow()
     {
-        QFETCH(QString, which);
-        QFETCH(QString, language);
-        QMainWindow *shown = window(which, language);
+        QMainWindow *shown = window();
         QVERIFY(shown);
         QMenuBar *bar = shown->menuBar();
         const QList<QAction *> entries = bar->actions();

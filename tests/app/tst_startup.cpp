@@ -45,6 +45,29 @@ class TestStartup : public QObject
         QVERIFY(!editor->MCRead->isEnabled());
     }
 
+    // A deck with cards at the start: listed, the first one open for editing, nothing asked.
+    static void verifyFirstCardOpen(Started &app, const QStringList &names, const QString &front)
+    {
+        CardCreate *editor = app.windows.existingEditor();
+        QCOMPARE(listNames(editor->List), names);
+        QCOMPARE(selectedRow(editor->List), 0);
+        QCOMPARE(editor->LTitle->text(), names.first());
+        QCOMPARE(textOf(editor->TFront), front);
+        QVERIFY(editor->MSave->isEnabled() && editor->MCRead->isEnabled());
+        QVERIFY(!editor->TFront->isReadOnly());
+        QVERIFY(app.platform.shown().isEmpty());
+    }
+
+    // Closing the editor asks to save the deck under the name it was started with.
+    static void verifyCloseAsks(Started &app, const QString &prompt)
+    {
+        app.platform.answerMessage(MsgResult::Cancel);
+        app.windows.existingEditor()->close();
+        QCOMPARE(app.platform.takeShown().prompt, prompt);
+        QVERIFY2(app.platform.problems().isEmpty(),
+                 qPrintable(app.platform.problems().join(u"; "_s)));
+    }
+
     struct Run
     {
         int exitCode = -1;
@@ -78,23 +101,11 @@ private Q_SLOTS:
             writeAll(path, deckRecord("Apple", "red", "fruit") + deckRecord("Pear", "green", "")));
         Started app;
         start(app, {.file = path});
-        CardCreate *editor = app.windows.existingEditor();
-        QCOMPARE(listNames(editor->List), (QStringList{u"Apple"_s, u"Pear"_s}));
-        QCOMPARE(selectedRow(editor->List), 0);
-        QCOMPARE(editor->LTitle->text(), u"Apple"_s);
-        QCOMPARE(textOf(editor->TFront), u"red"_s);
+        verifyFirstCardOpen(app, {u"Apple"_s, u"Pear"_s}, u"red"_s);
         QCOMPARE(app.deck.CardIndex, 1);
-        QVERIFY(editor->MSave->isEnabled() && editor->MCRead->isEnabled());
-        QVERIFY(!editor->TFront->isReadOnly());
-        // Nothing was asked, and Save and the close question now name the file.
-        QVERIFY(app.platform.shown().isEmpty());
+        // Save and the close question now name the file.
         QCOMPARE(app.deck.CurrentFile, std::optional<QString>(path));
-        app.platform.answerMessage(MsgResult::Cancel);
-        editor->close();
-        QCOMPARE(app.platform.takeShown().prompt,
-                 u"Do you want to save changes to '%1'?"_s.arg(path));
-        QVERIFY2(app.platform.problems().isEmpty(),
-                 qPrintable(app.platform.problems().join(u"; "_s)));
+        verifyCloseAsks(app, u"Do you want to save changes to '%1'?"_s.arg(path));
     }
 
     void relativePathBecomesAbsolute()
@@ -209,22 +220,11 @@ private Q_SLOTS:
         QVERIFY(cards);
         Started app;
         start(app, {.imported = cards});
-        CardCreate *editor = app.windows.existingEditor();
-        QCOMPARE(listNames(editor->List), (QStringList{u"Apple"_s, u"fruit"_s}));
-        QCOMPARE(selectedRow(editor->List), 0);
-        QCOMPARE(editor->LTitle->text(), u"Apple"_s);
-        QCOMPARE(textOf(editor->TFront), u"Apple"_s);
-        QCOMPARE(textOf(editor->TBack), u"red\r\nround"_s);
-        QVERIFY(editor->MSave->isEnabled() && editor->MCRead->isEnabled());
-        QVERIFY(!editor->TFront->isReadOnly());
-        // A new deck: nothing asked, no file, so closing asks to save it as after New Card.
-        QVERIFY(app.platform.shown().isEmpty());
+        verifyFirstCardOpen(app, {u"Apple"_s, u"fruit"_s}, u"Apple"_s);
+        QCOMPARE(textOf(app.windows.existingEditor()->TBack), u"red\r\nround"_s);
+        // A new deck: no file, so closing asks to save it as after New Card.
         QCOMPARE(app.deck.CurrentFile, std::optional<QString>(QString()));
-        app.platform.answerMessage(MsgResult::Cancel);
-        editor->close();
-        QCOMPARE(app.platform.takeShown().prompt, u"Do you want to save changes to 'Untitled'?"_s);
-        QVERIFY2(app.platform.problems().isEmpty(),
-                 qPrintable(app.platform.problems().join(u"; "_s)));
+        verifyCloseAsks(app, u"Do you want to save changes to 'Untitled'?"_s);
     }
 
     // Refused before the display is looked for, so before any window could open.

@@ -1,5 +1,6 @@
 // Word lists in and out: the two formats, the two encodings, the escapes, the names cards get,
 // every refusal with its line, and lists that read back to the cards they were written from.
+#include "cardtext.h"
 #include "deckfile.h"
 #include "wordlist.h"
 
@@ -12,13 +13,6 @@ using namespace memoquill;
 using namespace Qt::StringLiterals;
 
 using Cards = QList<CardRecord>;
-
-namespace memoquill {
-char *toString(const CardRecord &card)
-{
-    return QTest::toString(u"{%1 | %2 | %3}"_s.arg(card.name, card.front, card.back));
-}
-} // namespace memoquill
 
 namespace {
 
@@ -36,31 +30,36 @@ class TestWordList : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-
 private Q_SLOTS:
     void readsCards_data()
     {
+        const auto tabs = ListFormat::Tabs;
+        const auto csv = ListFormat::Csv;
         QTest::addColumn<ListFormat>("format");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Cards>("cards");
-        const auto tabs = ListFormat::Tabs;
-        const auto csv = ListFormat::Csv;
 
         QTest::newRow("two fields, named by the front")
             << tabs << "Apple\tred\nPear\tgreen\n"_ba
             << Cards{{u"Apple"_s, u"Apple"_s, u"red"_s}, {u"Pear"_s, u"Pear"_s, u"green"_s}};
-        QTest::newRow("name: the front's first line, trimmed")
-            << tabs << "  big apple <br>round\tred"_ba
-            << Cards{{u"big apple"_s, u"  big apple \r\nround"_s, u"red"_s}};
+        QTest::newRow("quotes and commas are text in tab lists")
+            << tabs << "\"a\",b\t\"c\n"_ba << Cards{{u"\"a\",b"_s, u"\"a\",b"_s, u"\"c"_s}};
         QTest::newRow("three fields, and two mixed")
             << tabs << "fruit\tApple\tred\nPear\tgreen\n"_ba
             << Cards{{u"fruit"_s, u"Apple"_s, u"red"_s}, {u"Pear"_s, u"Pear"_s, u"green"_s}};
         QTest::newRow("CR LF, empty lines, no last line end")
             << tabs << "\r\n\nA\tb\r\n\r\n\nC\td"_ba
             << Cards{{u"A"_s, u"A"_s, u"b"_s}, {u"C"_s, u"C"_s, u"d"_s}};
-        QTest::newRow("quotes and commas are text in tab lists")
-            << tabs << "\"a\",b\t\"c\n"_ba << Cards{{u"\"a\",b"_s, u"\"a\",b"_s, u"\"c"_s}};
+
+        QTest::newRow("name: the front's first line, trimmed")
+            << tabs << "  big apple <br>round\tred"_ba
+            << Cards{{u"big apple"_s, u"  big apple \r\nround"_s, u"red"_s}};
+        QTest::newRow("a front that starts with the terminator names no card")
+            << tabs << ")}]d8h0-0h8b)}]\tb\n"_ba
+            << Cards{{u"Card 1"_s, u")}]d8h0-0h8b)}]"_s, u"b"_s}};
+        QTest::newRow("a name is not a pattern")
+            << tabs << "%1 %2\ta\n%1 %2\tb\n"_ba
+            << Cards{{u"%1 %2"_s, u"%1 %2"_s, u"a"_s}, {u"%1 %2 (2)"_s, u"%1 %2"_s, u"b"_s}};
         QTest::newRow("taken names numbered from 2, first free")
             << tabs << "X (2)\tx\ty\nX\t1\nX\t2\nX\t3\n"_ba
             << Cards{{u"X (2)"_s, u"x"_s, u"y"_s},
@@ -73,12 +72,6 @@ private Q_SLOTS:
                      {u"Card 2"_s, {}, u"a"_s},
                      {u"Card 3"_s, {}, u"b"_s},
                      {u"Card 4"_s, u" "_s, u"\r\nc"_s}};
-        QTest::newRow("a name is not a pattern")
-            << tabs << "%1 %2\ta\n%1 %2\tb\n"_ba
-            << Cards{{u"%1 %2"_s, u"%1 %2"_s, u"a"_s}, {u"%1 %2 (2)"_s, u"%1 %2"_s, u"b"_s}};
-        QTest::newRow("a front that starts with the terminator names no card")
-            << tabs << ")}]d8h0-0h8b)}]\tb\n"_ba
-            << Cards{{u"Card 1"_s, u")}]d8h0-0h8b)}]"_s, u"b"_s}};
 
         QTest::newRow("UTF-8, its byte-order mark skipped, a second one kept")
             << tabs << "\xEF\xBB\xBF\xEF\xBB\xBFx\tcaf\xC3\xA9 \xF0\x9F\x98\x80"_ba
@@ -254,6 +247,8 @@ private Q_SLOTS:
 
     void files()
     {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
         const QString list = dir.filePath(u"words.CSV"_s);
         QCOMPARE(listFormatOf(list), ListFormat::Csv);
         QCOMPARE(listFormatOf(u"words.csv.txt"_s), ListFormat::Tabs);

@@ -73,7 +73,9 @@ def run_steps(steps, diagnose):
 
 def run_walk(name, make_walk, prepare=None):
     """The main() of a walk: argv[1] is the program; make_walk(desktop, program) builds the
-    walk, whose steps() it runs on a fresh desktop after prepare(desktop), if given."""
+    walk, whose steps() it runs on a fresh desktop after prepare(desktop), if given. On a
+    failure it runs the walk's diagnose(), or, for a walk without one, reports the screen and
+    the log of the walk's desktop d and program log."""
     if len(sys.argv) != 2:
         sys.exit(sys.modules["__main__"].__doc__)
     program = os.path.abspath(sys.argv[1])
@@ -83,7 +85,9 @@ def run_walk(name, make_walk, prepare=None):
         if prepare:
             prepare(desktop)
         walk = make_walk(desktop, program)
-        run_steps(walk.steps(), walk.diagnose)
+        diagnose = getattr(walk, "diagnose", None) or \
+            (lambda: report_failure(walk.d, walk.log, name.replace(" ", "_")))
+        run_steps(walk.steps(), diagnose)
     print(f"{name} passed in {time.monotonic() - started:.1f}s")
 
 

@@ -17,7 +17,7 @@ import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import AccessibilityTree, report_failure, run_walk, wait_for  # noqa: E402
+from desktop import AccessibilityTree, run_walk, wait_for  # noqa: E402
 from typical_use import EDITOR, READER, contents, expect, record  # noqa: E402
 
 
@@ -142,9 +142,6 @@ class Citizen:
                 ("Save As asks about the file it writes",
                  self.save_as_asks_about_the_file_it_writes)]
 
-    def diagnose(self):
-        report_failure(self.d, self.log, "desktop_citizen")
-
 
 def start_window_manager(desktop):
     if not shutil.which("openbox"):
@@ -159,9 +156,5 @@ def start_window_manager(desktop):
     wait_for(managing, "openbox to manage the screen")
 
 
-def main():
-    run_walk("desktop citizen", Citizen, prepare=start_window_manager)
-
-
 if __name__ == "__main__":
-    main()
+    run_walk("desktop citizen", Citizen, prepare=start_window_manager)

@@ -19,7 +19,7 @@ import xml.etree.ElementTree as ElementTree
 sys.dont_write_bytecode = True
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
-from desktop import AccessibilityTree, report_failure, run_walk, wait_for  # noqa: E402
+from desktop import AccessibilityTree, run_walk, wait_for  # noqa: E402
 
 TRANSLATIONS = os.path.join(HERE, "..", "..", "translations")
 EDITOR = "Memoquill - CardCreate"
@@ -228,13 +228,6 @@ class Languages:
                       (f"{language}: the Save Changes question", self.close_question)]
         return steps
 
-    def diagnose(self):
-        report_failure(self.d, self.log, "languages")
-
-
-def main():
-    run_walk("languages", Languages)
-
 
 if __name__ == "__main__":
-    main()
+    run_walk("languages", Languages)

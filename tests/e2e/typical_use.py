@@ -16,7 +16,7 @@ import sys
 # No byte-code cache in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (AccessibilityTree, Timeout, report_failure, run_walk,  # noqa: E402
+from desktop import (AccessibilityTree, Timeout, run_walk,  # noqa: E402
                      wait_for)
 
 EDITOR = "Memoquill - CardCreate"
@@ -234,13 +234,6 @@ class TypicalUse:
                 ("save", self.save), ("review", self.review), ("load", self.load),
                 ("close and save", self.close)]
 
-    def diagnose(self):
-        report_failure(self.d, self.log, "typical_use")
-
-
-def main():
-    run_walk("typical use", TypicalUse)
-
 
 if __name__ == "__main__":
-    main()
+    run_walk("typical use", TypicalUse)
