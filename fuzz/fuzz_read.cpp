@@ -8,30 +8,6 @@
 
 using namespace memoquill;
 
-namespace {
-
-// Texts in memory break lines with CR LF only.
-bool onlyCrLfBreaks(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n')
-            return false;
-        if (text[i] == u'\r') {
-            if (i + 1 == text.size() || text[i + 1] != u'\n')
-                return false;
-            ++i;
-        }
-    }
-    return true;
-}
-
-bool wellFormed(QStringView text)
-{
-    return text.isValidUtf16() && onlyCrLfBreaks(text);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringView>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,3 +13,20 @@
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
+
+// Texts in memory are valid UTF-16 and break lines with CR LF only.
+inline bool wellFormed(QStringView text)
+{
+    if (!text.isValidUtf16())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n')
+            return false;
+        if (text[i] == u'\r') {
+            if (i + 1 == text.size() || text[i + 1] != u'\n')
+                return false;
+            ++i;
+        }
+    }
+    return true;
+}

@@ -12,9 +12,10 @@ set_tests_properties(fuzz_smoke PROPERTIES
   TIMEOUT 900
   RUN_SERIAL TRUE)
 
-# The seed corpora replayed through both fuzz targets' checks, built with the project's own
-# compiler: the plain codec is held to the fuzzers' properties on every run of the suite.
-foreach(target read roundtrip)
+# The seed corpora replayed through the fuzz targets' checks, built with the project's own
+# compiler: the plain codec and the word lists are held to the fuzzers' properties on every run
+# of the suite.
+foreach(target read roundtrip wordlist)
   add_executable(fuzz_${target}_replay ${MEMOQUILL_FUZZ_DIR}/fuzz_${target}.cpp
                  ${MEMOQUILL_FUZZ_DIR}/replay.cpp ${MEMOQUILL_FUZZ_DIR}/fuzzcheck.h)
   target_link_libraries(fuzz_${target}_replay PRIVATE memoquill_deck)

@@ -21,14 +21,17 @@ AppWindows::~AppWindows()
     delete m_editor.data();
 }
 
-void AppWindows::start(const std::optional<QString> &deck)
+void AppWindows::start(StartDeck deck)
 {
     editor()->show();
-    if (!deck)
-        return;
-    // Queued, so that the editor is on screen before the load and any message it shows; a
-    // window closed by then takes the call with it.
-    QMetaObject::invokeMethod(m_editor, "openDeck", Qt::QueuedConnection, Q_ARG(QString, *deck));
+    if (const QString *path = std::get_if<QString>(&deck)) {
+        // Queued, so that the editor is on screen before the load and any message it shows; a
+        // window closed by then takes the call with it.
+        QMetaObject::invokeMethod(m_editor, "openDeck", Qt::QueuedConnection,
+                                  Q_ARG(QString, *path));
+    } else if (QList<CardRecord> *cards = std::get_if<QList<CardRecord>>(&deck)) {
+        m_editor->openCards(std::move(*cards));
+    }
 }
 
 CardCreate *AppWindows::editor()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deckstore.h"
 #include "editorlink.h"
 #include "readerlink.h"
 
@@ -8,14 +9,16 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
+#include <variant>
 
 namespace memoquill {
 
 class CardCreate;
 class CardReader;
-class DeckStore;
 class Platform;
+
+// What the editor opens at start: nothing, a deck file, or the cards of an imported list.
+using StartDeck = std::variant<std::monostate, QString, QList<CardRecord>>;
 
 // Owns the two windows, each a single instance: creates the reader, hidden, the first time
 // anything refers to it, creates a window again after it was closed, and carries every call
@@ -29,9 +32,9 @@ public:
     AppWindows(DeckStore &deck, Platform &platform, std::function<void()> quit);
     ~AppWindows() override;
 
-    // Creates the editor and shows it; then, once the program runs, opens deck in it as File >
-    // Load opens the file chosen in its dialog.
-    void start(const std::optional<QString> &deck = std::nullopt);
+    // Creates the editor and shows it. A deck file opens once the program runs, as File > Load
+    // opens the file chosen in its dialog; imported cards become a new deck without a file.
+    void start(StartDeck deck = {});
 
     // The windows, created on first reference.
     CardCreate *editor();

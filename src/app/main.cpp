@@ -5,31 +5,43 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
-    // Qt aborts without a display; say what to do instead.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("memoquill: no display found (DISPLAY is not set). Start it on a desktop, or "
-                   "without one under a virtual display: xvfb-run ./build/src/app/memoquill\n",
-                   stderr);
-        return 1;
+    memoquill::CommandLine commandLine;
+    memoquill::StartDeck startDeck;
+    {
+        // The command line is read before any window system is touched: --help, --version,
+        // --export and a list refused by --import need no display.
+        const QCoreApplication core(argc, argv);
+        memoquill::nameApplication();
+        commandLine = memoquill::readCommandLine(QCoreApplication::arguments());
+        if (!commandLine.error.isEmpty()) {
+            memoquill::printError(commandLine.error);
+            return 2;
+        }
+        if (commandLine.exportDeck)
+            return memoquill::exportDeck(*commandLine.exportDeck, commandLine.output);
+        if (commandLine.importList) {
+            std::optional<QList<memoquill::CardRecord>> cards =
+                memoquill::importList(*commandLine.importList);
+            if (!cards)
+                return 1;
+            startDeck = std::move(*cards);
+        } else if (commandLine.deck) {
+            startDeck = *commandLine.deck;
+        }
+        // Qt aborts without a display; say what to do instead.
+        if (const QString missing = memoquill::missingDisplay(); !missing.isEmpty()) {
+            memoquill::printError(missing);
+            return 1;
+        }
     }
 
     QApplication app(argc, argv);
     memoquill::setUpApplication(app);
-    const memoquill::CommandLine commandLine =
-        memoquill::readCommandLine(QApplication::arguments());
-    if (!commandLine.error.isEmpty()) {
-        std::fprintf(stderr, "memoquill: %s\n", qPrintable(commandLine.error));
-        return 2;
-    }
-
     memoquill::DeckStore deck;
     memoquill::QtPlatform platform;
     memoquill::AppWindows windows(deck, platform, [] { QCoreApplication::quit(); });
-    windows.start(commandLine.deck);
+    windows.start(std::move(startDeck));
     return QApplication::exec();
 }

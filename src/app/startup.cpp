@@ -1,21 +1,34 @@
 #include "startup.h"
 
+#include "deckfile.h"
 #include "language.h"
 #include "look.h"
+#include "wordlist.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace memoquill {
 
 using namespace Qt::StringLiterals;
 
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(u"Memoquill"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(MEMOQUILL_VERSION));
+    QGuiApplication::setDesktopFileName(u"memoquill"_s);
+}
+
 void setUpApplication(QApplication &app)
 {
-    QApplication::setApplicationName(u"Memoquill"_s);
-    QApplication::setApplicationVersion(QStringLiteral(MEMOQUILL_VERSION));
-    QApplication::setDesktopFileName(u"memoquill"_s);
+    nameApplication();
     // Hiding the last visible window (the switch to the reader) must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     applyDesktopLook(app);
@@ -26,12 +39,32 @@ void setUpApplication(QApplication &app)
 CommandLine readCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Write study cards and review them one by one."_s);
+    parser.setApplicationDescription(
+        CommandLine::tr("Write study cards and review them one by one."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"deck"_s, u"A deck file (.mqd) to open."_s, u"[DECK]"_s);
+    parser.addPositionalArgument(u"deck"_s, CommandLine::tr("A deck file (.mqd) to open."),
+                                 u"[DECK]"_s);
+    const QCommandLineOption importOption(
+        u"import"_s,
+        CommandLine::tr("Start with a new deck of the cards in LIST, a word list separated by "
+                        "tabs, or by commas when its name ends in .csv."),
+        u"LIST"_s);
+    const QCommandLineOption exportOption(
+        u"export"_s,
+        CommandLine::tr("Write the cards of DECK.mqd as a word list separated by tabs, to "
+                        "standard output, and open no window."),
+        u"DECK.mqd"_s);
+    const QCommandLineOption outputOption(
+        u"output"_s,
+        CommandLine::tr("With --export: write the list to LIST instead, separated by commas "
+                        "when its name ends in .csv."),
+        u"LIST"_s);
+    parser.addOptions({importOption, exportOption, outputOption});
 
-    const QString usage = u"\nUsage: memoquill [--help] [--version] [DECK]"_s;
+    const QString usage =
+        u"\nUsage: memoquill [--help] [--version] [DECK | --import LIST | --export DECK.mqd "
+        u"[--output LIST]]"_s;
     CommandLine commandLine;
     if (!parser.parse(arguments)) {
         commandLine.error = parser.errorText() + usage;
@@ -39,12 +72,107 @@ CommandLine readCommandLine(const QStringList &arguments)
     }
     // --help, --help-all and --version print and end the program, as in every Qt program.
     parser.process(arguments);
+
+    for (const QCommandLineOption *option : {&importOption, &exportOption, &outputOption}) {
+        if (parser.values(*option).size() > 1) {
+            commandLine.error =
+                CommandLine::tr("--%1 can be given only once.").arg(option->names().first())
+                + usage;
+            return commandLine;
+        }
+    }
     const QStringList decks = parser.positionalArguments();
+    const bool importing = parser.isSet(importOption);
+    const bool exporting = parser.isSet(exportOption);
     if (decks.size() > 1)
-        commandLine.error = u"Only one deck can be opened at a time."_s + usage;
-    else if (decks.size() == 1)
+        commandLine.error = CommandLine::tr("Only one deck can be opened at a time.");
+    else if (importing && exporting)
+        commandLine.error = CommandLine::tr("--import and --export cannot be given together.");
+    else if ((importing || exporting) && !decks.isEmpty())
+        commandLine.error = CommandLine::tr("A deck to open cannot be given with --import or "
+                                            "--export.");
+    else if (parser.isSet(outputOption) && !exporting)
+        commandLine.error = CommandLine::tr("--output goes with --export only.");
+    if (!commandLine.error.isEmpty()) {
+        commandLine.error += usage;
+        return commandLine;
+    }
+
+    if (decks.size() == 1)
         commandLine.deck = decks.first();
+    if (importing)
+        commandLine.importList = parser.value(importOption);
+    if (exporting)
+        commandLine.exportDeck = parser.value(exportOption);
+    if (parser.isSet(outputOption))
+        commandLine.output = parser.value(outputOption);
     return commandLine;
+}
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "memoquill: %s\n", message.toLocal8Bit().constData());
+}
+
+int exportDeck(const QString &deck, const std::optional<QString> &output)
+{
+    if (!isDeckFileName(deck)) {
+        printError(
+            CommandLine::tr("Could not load the deck from '%1'. Its name does not end in .mqd.")
+                .arg(deck));
+        return 1;
+    }
+    DeckFileRead read = readDeckFile(deck);
+    if (!read.failure.isEmpty()) {
+        // The sentences of the load message, on one line.
+        printError(read.failure.replace(u"\r\n"_s, u" "_s));
+        return 1;
+    }
+    if (output) {
+        // Writing the list over its own deck would lose the deck.
+        const QFileInfo target(*output);
+        if (target.exists() && target.canonicalFilePath() == QFileInfo(deck).canonicalFilePath()) {
+            printError(CommandLine::tr("Could not write the list to '%1'. It would replace the "
+                                       "deck it is made from.")
+                           .arg(*output));
+            return 1;
+        }
+        const QString failure = writeListFile(*output, read.cards);
+        if (!failure.isEmpty()) {
+            printError(
+                CommandLine::tr("Could not write the list to '%1'. %2").arg(*output, failure));
+            return 1;
+        }
+        return 0;
+    }
+    const QByteArray list = writeList(read.cards, ListFormat::Tabs);
+    QFile standardOutput;
+    if (!standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly)
+        || standardOutput.write(list) != list.size() || !standardOutput.flush()) {
+        printError(CommandLine::tr("Could not write the list to standard output. %1")
+                       .arg(standardOutput.errorString()));
+        return 1;
+    }
+    return 0;
+}
+
+std::optional<QList<CardRecord>> importList(const QString &path)
+{
+    ListFileRead read = readListFile(path);
+    if (!read.failure.isEmpty()) {
+        printError(CommandLine::tr("%1: %2").arg(path, read.failure));
+        return std::nullopt;
+    }
+    return std::move(read.cards);
+}
+
+QString missingDisplay()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return {};
+    return CommandLine::tr("no display found (DISPLAY is not set). Start it on a desktop, or "
+                           "without one under a virtual display: xvfb-run memoquill");
 }
 
 } // namespace memoquill

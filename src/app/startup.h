@@ -1,5 +1,8 @@
 #pragma once
 
+#include "deckstore.h"
+
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -9,20 +12,44 @@ class QApplication;
 
 namespace memoquill {
 
+// Names the application, for --help, --version and the desktop; needs no application object.
+void nameApplication();
+
 // Names the application, keeps it running while its only shown window hides, gives it the
 // look the window designs are made for, and installs the translations for the user's language.
 void setUpApplication(QApplication &app);
 
 struct CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     // The deck to open at start.
     std::optional<QString> deck;
+    // --import LIST: start with a new deck of the list's cards.
+    std::optional<QString> importList;
+    // --export DECK.mqd: write the deck's cards as a list, to --output LIST or standard output.
+    std::optional<QString> exportDeck;
+    std::optional<QString> output;
     // A usage error, ending with the usage line.
     QString error;
 };
 
-// Reads "memoquill [DECK]". --help, --help-all and --version print their text and end the
-// program, as in every Qt program.
+// Reads "memoquill [DECK | --import LIST | --export DECK.mqd [--output LIST]]". --help,
+// --help-all and --version print their text and end the program, as in every Qt program.
 CommandLine readCommandLine(const QStringList &arguments);
+
+// Prints "memoquill: " and the message on standard error.
+void printError(const QString &message);
+
+// --export: writes the deck's cards as a list to output, or to standard output without it.
+// Returns the exit status; a failure has been printed.
+int exportDeck(const QString &deck, const std::optional<QString> &output);
+
+// --import: the cards of the list, or nothing when it was refused (the reason printed).
+std::optional<QList<CardRecord>> importList(const QString &path);
+
+// Empty when there is a display to open the windows on, else what to tell the user.
+QString missingDisplay();
 
 } // namespace memoquill

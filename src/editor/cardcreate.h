@@ -50,6 +50,9 @@ public:
     // Loads the deck file at path, given at start, as File > Load loads the file chosen in its
     // dialog; the deck is empty then, so nothing is asked first.
     Q_INVOKABLE void openDeck(const QString &path);
+    // Makes cards read from a word list the deck, a new one without a file (Save asks for a
+    // name), and shows them as a Load does; the deck is empty then, so nothing is asked first.
+    void openCards(QList<CardRecord> cards);
 
     // Writes the deck, asking for a file name first when AskFileName is true. Returns whether
     // the file was written; a failure has been shown to the user.
@@ -122,9 +125,11 @@ private:
     void showFileError(const QString &message);
     // LoadDeck once a path is chosen: reads it into the deck store when it names a deck file.
     bool loadDeckFrom(const QString &path);
-    // The end of Load once LoadDeck has run: the message for a wrong file type, or the list
-    // filled and the first card shown.
+    // The end of Load once LoadDeck has run: the message for a wrong file type, or the deck
+    // shown.
     void showLoadedDeck(bool loaded);
+    // The card list filled with the deck's names and the first card shown.
+    void showDeck();
 
     // Save, Save As (in both windows) and Card Reader, which need a deck with cards; enabled
     // in that order.

@@ -154,9 +154,20 @@ void CardCreate::showLoadedDeck(bool loaded)
         showFileError(tr("Invalid file type!"));
         return;
     }
-    if (!loaded)
-        return;
+    if (loaded)
+        showDeck();
+}
 
+void CardCreate::openCards(QList<CardRecord> cards)
+{
+    m_deck.reset();
+    m_deck.assign(std::move(cards));
+    m_deck.CurrentFile = QString();
+    showDeck();
+}
+
+void CardCreate::showDeck()
+{
     // Filling the list and showing the first card are part of the wait for a large deck.
     const Platform::BusyScope busy(m_platform);
     QStringList names;
