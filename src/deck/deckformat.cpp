@@ -4,6 +4,7 @@
 #include "windows1252.h"
 
 #include <QStringDecoder>
+#include <QStringMatcher>
 
 namespace memoquill {
 
@@ -12,7 +13,7 @@ namespace {
 // The terminator is ASCII, so its bytes are the same in Windows-1252 and in UTF-8.
 const QByteArray TerminatorBytes = FieldTerminator.toLatin1();
 constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr QStringView CrLf = u"\r\n";
+constexpr QByteArrayView CrLf = "\r\n";
 
 QString decodeWindows1252(QByteArrayView bytes)
 {
@@ -23,18 +24,19 @@ QString decodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
-// The bytes of text, or nothing when Windows-1252 lacks one of its characters.
-std::optional<QByteArray> encodeWindows1252(QStringView text)
+// Appends text in Windows-1252; false when a character has no byte there.
+bool appendWindows1252(QByteArray &bytes, QStringView text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
+    const qsizetype at = bytes.size();
+    bytes.resize(at + text.size());
+    char *out = bytes.data() + at;
     for (const QChar c : text) {
         const std::optional<unsigned char> byte = windows1252::encode(c.unicode());
         if (!byte)
-            return std::nullopt;
+            return false;
         *out++ = char(*byte);
     }
-    return bytes;
+    return true;
 }
 
 // Drops the last n characters; a surrogate pair is one character and is never split.
@@ -49,17 +51,37 @@ void chopCharacters(QString &text, qsizetype n)
     text.truncate(end);
 }
 
-// A terminator with a line break after it would end the field early when read back, so only a
-// text with a line break can hold one inside a line.
+// A terminator with a line break after it would end the field early when read back.
 bool hasTerminatorInsideLine(const QString &text)
 {
-    if (!text.contains(u'\r') && !text.contains(u'\n'))
-        return false;
-    const qsizetype found = text.indexOf(FieldTerminator);
+    static const QStringMatcher terminator(FieldTerminator);
+    const qsizetype found = terminator.indexIn(text);
     if (found < 0)
         return false;
     const qsizetype after = found + FieldTerminator.size();
     return text.indexOf(u'\r', after) >= 0 || text.indexOf(u'\n', after) >= 0;
+}
+
+enum Encoding { Windows1252, Utf8 };
+
+// Appends every slot with a name as three fields: its text, the terminator, CR LF. False when
+// Windows-1252 lacks a character of the deck.
+bool appendFields(QByteArray &bytes, std::span<const CardRecord> slots, Encoding encoding)
+{
+    for (const CardRecord &card : slots) {
+        if (card.name.isEmpty())
+            continue;
+        for (const QString *field : {&card.name, &card.front, &card.back}) {
+            const QString text = withCrLf(*field);
+            if (encoding == Utf8)
+                bytes += text.toUtf8();
+            else if (!appendWindows1252(bytes, text))
+                return false;
+            bytes += TerminatorBytes;
+            bytes += CrLf;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -132,28 +154,18 @@ DeckWriteResult writeDeck(std::span<const CardRecord> slots)
         }
     }
 
-    // Every slot with a name is three fields: its text, the terminator, CR LF.
     qsizetype size = 0;
     for (const CardRecord &card : slots)
         size += card.name.size() + card.front.size() + card.back.size()
                 + 3 * (FieldTerminator.size() + CrLf.size());
-    QString text;
-    text.reserve(size);
-    for (const CardRecord &card : slots) {
-        if (card.name.isEmpty())
-            continue;
-        for (const QString *field : {&card.name, &card.front, &card.back}) {
-            text += withCrLf(*field);
-            text += FieldTerminator;
-            text += CrLf;
-        }
-    }
-
+    QByteArray bytes;
+    bytes.reserve(size);
     // An 8-bit file that starts with the mark's bytes would be read back as UTF-8.
-    std::optional<QByteArray> bytes = encodeWindows1252(text);
-    if (bytes && !bytes->startsWith(Utf8ByteOrderMark))
-        return {std::move(*bytes), std::nullopt, false};
-    return {Utf8ByteOrderMark.toByteArray() + text.toUtf8(), std::nullopt, true};
+    if (appendFields(bytes, slots, Windows1252) && !bytes.startsWith(Utf8ByteOrderMark))
+        return {std::move(bytes), std::nullopt, false};
+    bytes = Utf8ByteOrderMark.toByteArray();
+    appendFields(bytes, slots, Utf8);
+    return {std::move(bytes), std::nullopt, true};
 }
 
 } // namespace memoquill

@@ -41,13 +41,7 @@ public:
 
     qint16 CardCount() const { return m_cardCount; }
 
-    // True once Reset or Append has run; until then the deck holds no records at all.
-    bool isAllocated() const { return !m_cards.isEmpty(); }
-
-    // Number of records held, which may exceed CardCount by the one blank record a reset leaves.
-    qsizetype allocatedSlots() const { return m_cards.size(); }
-
-    // Slot i, for 1 <= i <= allocatedSlots().
+    // Slot i, for 1 <= i <= CardCount, or the blank slot 1 that a reset leaves.
     const CardRecord &Cards(qint32 i) const { return m_cards.at(i - 1); }
     // Stores the texts of slot i. A card's name changes only by append, blank and assign.
     void setTexts(qint32 i, QString front, QString back)

@@ -154,65 +154,47 @@ private Q_SLOTS:
         QCOMPARE(app->platform.takeShown().kind, ShownBox::SaveDialog);
     }
 
-    void exitFromTheReaderAsksOnceAndEnds_data()
+    void closingTheReaderAsksOnce_data()
     {
         QTest::addColumn<bool>("closeBox");
-        QTest::newRow("File > Exit") << false;
-        QTest::newRow("close box") << true;
+        QTest::addColumn<MsgResult>("answer");
+        QTest::newRow("File > Exit, No") << false << MsgResult::No;
+        QTest::newRow("close box, No") << true << MsgResult::No;
+        QTest::newRow("File > Exit, Cancel") << false << MsgResult::Cancel;
+        QTest::newRow("close box, Cancel") << true << MsgResult::Cancel;
+        QTest::newRow("close box, Yes") << true << MsgResult::Yes;
     }
 
-    void exitFromTheReaderAsksOnceAndEnds()
+    // No and Yes end the application (Yes after saving); Cancel leaves the editor shown.
+    void closingTheReaderAsksOnce()
     {
         QFETCH(bool, closeBox);
+        QFETCH(MsgResult, answer);
         twoCards();
         openReader();
-        app->platform.answerMessage(MsgResult::No);
+        const QString file = dir->filePath(u"kept.mqd"_s);
+        app->platform.answerMessage(answer);
+        if (answer == MsgResult::Yes)
+            app->platform.answerSaveDialog(file);
         if (closeBox)
             reader()->close();
         else
             QVERIFY(trigger(reader()->Mexitr));
-        QCOMPARE(shownTitles(), QStringList{u"Save Changes?"_s});
-        QVERIFY(!editor());
+        QStringList titles{u"Save Changes?"_s};
+        if (answer == MsgResult::Yes)
+            titles.append(u"dialog"_s);
+        QCOMPARE(shownTitles(), titles);
         QVERIFY(!reader());
-        QCOMPARE(app->quitCount, 1);
-    }
-
-    void yesAtTheReadersCloseSavesAndEnds()
-    {
-        twoCards();
-        openReader();
-        app->platform.answerMessage(MsgResult::Yes);
-        app->platform.answerSaveDialog(dir->filePath(u"kept.mqd"_s));
-        reader()->close();
-        QCOMPARE(shownTitles(), (QStringList{u"Save Changes?"_s, u"dialog"_s}));
-        QCOMPARE(app->quitCount, 1);
-        QCOMPARE(readAll(dir->filePath(u"kept.mqd"_s)),
-                 deckRecord("A", "A front", "") + deckRecord("B", "B front", ""));
-    }
-
-    void cancelAtTheReadersCloseLeavesTheEditorShown_data()
-    {
-        QTest::addColumn<bool>("closeBox");
-        QTest::newRow("File > Exit") << false;
-        QTest::newRow("close box") << true;
-    }
-
-    void cancelAtTheReadersCloseLeavesTheEditorShown()
-    {
-        QFETCH(bool, closeBox);
-        twoCards();
-        openReader();
-        app->platform.answerMessage(MsgResult::Cancel);
-        if (closeBox)
-            reader()->close();
-        else
-            QVERIFY(trigger(reader()->Mexitr));
-        QCOMPARE(shownTitles(), QStringList{u"Save Changes?"_s});
-        QVERIFY(!reader());
-        QVERIFY(editor());
-        QVERIFY(editor()->isVisible());
-        QCOMPARE(app->deck.CardCount(), 2);
-        QCOMPARE(app->quitCount, 0);
+        const bool ends = answer != MsgResult::Cancel;
+        QCOMPARE(app->quitCount, ends ? 1 : 0);
+        QCOMPARE(!editor(), ends);
+        if (!ends) {
+            QVERIFY(editor()->isVisible());
+            QCOMPARE(app->deck.CardCount(), 2);
+        }
+        QCOMPARE(readAll(file), answer == MsgResult::Yes ? deckRecord("A", "A front", "")
+                                                               + deckRecord("B", "B front", "")
+                                                         : QByteArray("<missing>"));
     }
 
     void exitFromTheEditorClosesTheHiddenReaderToo()
@@ -242,47 +224,50 @@ private Q_SLOTS:
         QVERIFY(!reader()->CRand->isChecked());
     }
 
+    // The typical use from start to end, with the keys a user presses.
     void typicalUse()
     {
         const QString file = dir->filePath(u"capitals.mqd"_s);
-        // 1. Start.
+        // Start: nothing to review or save yet.
         QVERIFY(editor()->isVisible());
         QVERIFY(!editor()->MCRead->isEnabled());
-        // 2-3. Two cards, typed front and back.
+        // Two cards by New Card's access key, both sides typed; Tab leaves a box and commits it.
         for (const auto &[name, front, back] :
              {std::tuple{u"France"_s, u"Capital of France?"_s, u"Paris"_s},
               std::tuple{u"Italy"_s, u"Capital of Italy?"_s, u"Rome"_s}}) {
             app->platform.answerInput(name);
-            click(editor()->BNew);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
             typeInto(editor()->TFront, front);
             QTest::keyClick(editor()->TFront, Qt::Key_Tab);
             QTest::keyClicks(editor()->TBack, back);
+            QTest::keyClick(editor()->TBack, Qt::Key_Tab);
         }
-        // 4. Save.
+        QCOMPARE(app->deck.Cards(2), (CardRecord{u"Italy"_s, u"Capital of Italy?"_s, u"Rome"_s}));
+        // Save asks for a name and appends ".mqd".
         app->platform.answerSaveDialog(dir->filePath(u"capitals"_s));
-        QVERIFY(trigger(editor()->MSave));
+        QTest::keyClick(editor()->TBack, Qt::Key_S, Qt::ControlModifier);
         const QByteArray saved = deckRecord("France", "Capital of France?", "Paris")
                                  + deckRecord("Italy", "Capital of Italy?", "Rome");
         QCOMPARE(readAll(file), saved);
-        // 5. Card Reader, back first.
+        // Card Reader, back first; Next and Flip; then back to the editor.
         openReader();
         reader()->CBack->click();
         QCOMPARE(shown(), u"Paris"_s);
-        // 6. Next and Flip, then back to the editor.
         reader()->BNext->click();
         QCOMPARE(shown(), u"Rome"_s);
         reader()->BFlip->click();
         QCOMPARE(shown(), u"Capital of Italy?"_s);
         QVERIFY(trigger(reader()->MCCreate));
-        // 7. Load the saved deck again.
+        // Load asks first, then shows the saved deck's first card.
         app->platform.answerMessage(MsgResult::Yes);
         app->platform.answerOpenDialog(file);
-        QVERIFY(trigger(editor()->Mload));
+        QTest::keyClick(editor()->TBack, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(listNames(editor()->List), (QStringList{u"France"_s, u"Italy"_s}));
         QCOMPARE(editor()->LTitle->text(), u"France"_s);
-        // 8. Closing names the file; Yes writes it back unchanged and ends.
+        QCOMPARE(textOf(editor()->TBack), u"Paris"_s);
+        // Exit names the file; Yes writes it back unchanged and ends.
         app->platform.answerMessage(MsgResult::Yes);
-        QVERIFY(editor()->close());
+        QTest::keyClick(editor()->TBack, Qt::Key_Q, Qt::ControlModifier);
         const QList<ShownBox> boxes = app->platform.shown();
         QCOMPARE(boxes.last().prompt, u"Do you want to save changes to '%1'?"_s.arg(file));
         QCOMPARE(shownTitles(),
@@ -290,6 +275,7 @@ private Q_SLOTS:
                               u"dialog"_s, u"Save Changes?"_s}));
         QCOMPARE(readAll(file), saved);
         QCOMPARE(app->quitCount, 1);
+        QVERIFY(!editor());
         QVERIFY(!reader());
     }
 };

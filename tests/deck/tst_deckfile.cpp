@@ -86,23 +86,6 @@ private Q_SLOTS:
         QVERIFY(!writeDeckFile(file + u"/deck.mqd"_s, OneCard).isEmpty());
         QVERIFY(!readDeckFile(file + u"/deck.mqd"_s).failure.isEmpty());
     }
-
-    void tooManyCardsIsRefusedWhole()
-    {
-        QByteArray bytes;
-        for (int i = 0; i <= DeckStore::MaxCards; ++i)
-            bytes += "c" + QByteArray::number(i)
-                     + ")}]d8h0-0h8b)}]\r\n)}]d8h0-0h8b)}]\r\n)}]d8h0-0h8b)}]\r\n";
-        const QString path = dir.filePath(u"many.mqd"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-        file.close();
-        const DeckFileRead read = readDeckFile(path);
-        QVERIFY(read.cards.isEmpty());
-        QCOMPARE(read.failure,
-                 u"The deck in '%1' has more than 32767 cards and cannot be loaded."_s.arg(path));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDeckFile)

@@ -2,6 +2,8 @@
 // instance that is created hidden and forgotten when closed.
 #include "testapp.h"
 
+#include "twips.h"
+
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,15 +15,6 @@
 using namespace memoquill;
 using namespace memoquill::test;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QRect fromTwips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-} // namespace
 
 class TestReaderDesign : public AppTest
 {
@@ -46,14 +39,14 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("geometry");
         QTest::newRow("TCard") << u"TCard"_s
                                << u"Cards Loaded Press \"Next Card\" to continue.\r\n"_s
-                               << fromTwips(120, 120, 4095, 3855);
+                               << twipsRect(120, 120, 4095, 3855);
         QTest::newRow("CBack") << u"CBack"_s << u"Show Back First"_s
-                               << fromTwips(2760, 5280, 1455, 255);
+                               << twipsRect(2760, 5280, 1455, 255);
         QTest::newRow("CSFirst") << u"CSFirst"_s << u"Skip First Card"_s
-                                 << fromTwips(2760, 4920, 1335, 375);
-        QTest::newRow("BNext") << u"BNext"_s << u"Next Card"_s << fromTwips(120, 4560, 2535, 975);
-        QTest::newRow("BFlip") << u"BFlip"_s << u"Flip"_s << fromTwips(120, 4080, 4095, 375);
-        QTest::newRow("CRand") << u"CRand"_s << u"Random"_s << fromTwips(2760, 4560, 1335, 375);
+                                 << twipsRect(2760, 4920, 1335, 375);
+        QTest::newRow("BNext") << u"BNext"_s << u"Next Card"_s << twipsRect(120, 4560, 2535, 975);
+        QTest::newRow("BFlip") << u"BFlip"_s << u"Flip"_s << twipsRect(120, 4080, 4095, 375);
+        QTest::newRow("CRand") << u"CRand"_s << u"Random"_s << twipsRect(2760, 4560, 1335, 375);
     }
 
     void controls()
@@ -87,26 +80,7 @@ private Q_SLOTS:
     void menuTreeMatchesTheDesign()
     {
         CardReader *reader = app->windows->reader();
-        QStringList rows;
-        for (QAction *entry : reader->menuBar()->actions()) {
-            QMenu *menu = entry->menu();
-            rows.append(u"%1|%2|%3"_s.arg(menu ? menu->objectName() : entry->objectName(),
-                                          entry->text(), entry->isEnabled() ? u"on"_s : u"off"_s));
-            if (!menu)
-                continue;
-            for (QAction *item : menu->actions()) {
-                rows.append(u"  %1|%2|%3|%4"_s.arg(
-                    item->objectName(), item->isSeparator() ? u"-"_s : item->text(),
-                    item->shortcut().toString(), item->isEnabled() ? u"on"_s : u"off"_s));
-            }
-        }
-        const QStringList expected = {
-            u"MFiler|&File|on"_s,          u"  MNewr|New|Ctrl+N|on"_s,
-            u"  Msaver|Save|Ctrl+S|off"_s, u"  MSaverasr|Save As|Ctrl+A|off"_s,
-            u"  MLoader|Load|Ctrl+L|on"_s, u"  space|-||on"_s,
-            u"  Mexitr|Exit|Ctrl+Q|on"_s,  u"MCCreate|Card&Create|on"_s,
-        };
-        QCOMPARE(rows, expected);
+        QCOMPARE(menuTree(reader->menuBar()), designedMenus(u"CardReader"_s));
     }
 
     void focusStartsOnRandomAndTabsInOrder()

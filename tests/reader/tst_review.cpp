@@ -108,11 +108,10 @@ private Q_SLOTS:
 
     void flipShowsTheBackWhenBothSidesAreEqual()
     {
-        fillDeck(*app, 1);
-        app->deck.setTexts(1, u"front 1"_s, u"front 1"_s);
+        loadDeck(*app, deckRecord("Twin", "same", "same"));
         open();
         reader()->BFlip->click();
-        QCOMPARE(shown(), u"front 1"_s);
+        QCOMPARE(shown(), u"same"_s);
     }
 
     void randomWithTwoCardsAlternates()
@@ -180,9 +179,7 @@ private Q_SLOTS:
 
     void randomWorksAtTheFullDeck()
     {
-        for (int i = 0; i < DeckStore::MaxCards; ++i)
-            QVERIFY(app->deck.append({QString::number(i), {}, {}}));
-        app->editor()->MCRead->setEnabled(true);
+        fillDeck(*app, DeckStore::MaxCards);
         reader()->CRand->click();
         open();
         app->platform.queueRandom({0.9999999});
@@ -195,11 +192,11 @@ private Q_SLOTS:
     void blankSlotsAreReviewedAsEmptyTexts()
     {
         fillDeck(*app, 3);
-        app->deck.blank(2);
-        // As Delete Card leaves the editor: no card shown, both boxes empty (opening the
-        // reader commits them into the first blank slot).
-        app->editor()->TFront->clear();
-        app->editor()->TBack->clear();
+        // Delete Card leaves no card shown and both boxes empty; opening the reader commits
+        // them into the first blank slot.
+        clickListRow(app->editor()->List, 1);
+        app->platform.answerMessage(MsgResult::Yes);
+        app->editor()->BDel->click();
         open();
         next();
         QCOMPARE(shown(), QString());

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 
 namespace memoquill::test {
 
@@ -140,15 +141,66 @@ bool writeAll(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+void loadDeck(TestApp &app, const QByteArray &bytes)
+{
+    const QString path = app.files.filePath(u"loaded.mqd"_s);
+    if (!writeAll(path, bytes))
+        QTest::qFail("the deck file could not be written", __FILE__, __LINE__);
+    if (app.deck.CardCount() != 0)
+        app.platform.answerMessage(MsgResult::Yes);
+    app.platform.answerOpenDialog(path);
+    if (!trigger(app.editor()->Mload))
+        QTest::qFail("File > Load is disabled", __FILE__, __LINE__);
+    app.platform.clearShown();
+}
+
 void fillDeck(TestApp &app, int count)
 {
-    app.deck.reset();
+    QByteArray bytes;
     for (int i = 1; i <= count; ++i) {
-        const QString n = QString::number(i);
-        if (!app.deck.append({n, u"front "_s + n, u"back "_s + n}))
-            QTest::qFail("the deck is full", __FILE__, __LINE__);
+        const QByteArray n = QByteArray::number(i);
+        bytes += deckRecord(n, "front " + n, "back " + n);
     }
-    app.editor()->MCRead->setEnabled(count > 0);
+    loadDeck(app, bytes);
+}
+
+QStringList menuTree(const QMenuBar *bar)
+{
+    const auto line = [](const QString &name, const QAction *action) {
+        return QStringList{name, action->isSeparator() ? u"-"_s : action->text(),
+                           action->shortcut().toString(), action->isEnabled() ? u"on"_s : u"off"_s}
+            .join(u'|');
+    };
+    QStringList lines;
+    for (QAction *entry : bar->actions()) {
+        QMenu *menu = entry->menu();
+        lines.append(line(menu ? menu->objectName() : entry->objectName(), entry));
+        if (menu) {
+            for (QAction *item : menu->actions())
+                lines.append(u"  "_s + line(item->objectName(), item));
+        }
+    }
+    return lines;
+}
+
+QStringList designedMenus(const QString &window)
+{
+    QFile file(QStringLiteral(MEMOQUILL_MENUS_FILE));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        QTest::qFail("tests/support/menus.txt cannot be read", __FILE__, __LINE__);
+    QStringList lines;
+    bool inWindow = false;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.startsWith(u'['))
+            inWindow = line == u'[' + window + u']';
+        if (!inWindow || line.startsWith(u'[') || line.startsWith(u'#') || line.trimmed().isEmpty())
+            continue;
+        QStringList fields = line.split(u'|');
+        for (QString &field : fields)
+            field = field.trimmed();
+        lines.append((line.startsWith(u' ') ? u"  "_s : QString()) + fields.join(u'|'));
+    }
+    return lines;
 }
 
 bool activate(QWidget *window)

@@ -9,6 +9,7 @@
 #include "scriptedplatform.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +40,8 @@ public:
     ScriptedPlatform platform;
     int quitCount = 0;
     std::unique_ptr<AppWindows> windows;
+    // Where loadDeck() puts the files it loads; they stay as long as the application.
+    QTemporaryDir files;
 
     CardCreate *editor() { return windows->existingEditor(); }
     CardReader *reader() { return windows->existingReader(); }
@@ -95,9 +98,21 @@ QByteArray deckRecord(const QByteArray &name, const QByteArray &front, const QBy
 QByteArray readAll(const QString &path);
 [[nodiscard]] bool writeAll(const QString &path, const QByteArray &bytes);
 
-// Fills the deck with cards named 1..count, fronts "front i" and backs "back i", as a load
-// leaves them, and enables the reader's entry.
+// Loads a deck file of these bytes through File > Load, as the user does, answering Yes when
+// asked about the cards already in the deck; the editor then shows the first card. Forgets
+// the boxes shown so far.
+void loadDeck(TestApp &app, const QByteArray &bytes);
+
+// Loads a deck of cards named 1..count, fronts "front i" and backs "back i".
 void fillDeck(TestApp &app, int count);
+
+// A menu bar as tests/support/menus.txt writes it, a line per entry ("MFile|&File||on") and
+// per item of its menu ("  Mnew|Ne&w|Ctrl+N|on"): object name, caption, shortcut, enabled.
+QStringList menuTree(const QMenuBar *bar);
+
+// The menu bar tests/support/menus.txt designs for a window ("CardCreate" or "CardReader"),
+// in the lines menuTree() gives.
+QStringList designedMenus(const QString &window);
 
 } // namespace memoquill::test
 

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "qtplatform.h"
+#include "platform.h"
 
 #include <QList>
 #include <QStringList>
 
 #include <deque>
 #include <functional>
+#include <optional>
+#include <random>
 
 namespace memoquill {
 
@@ -25,18 +27,28 @@ struct ShownBox
     QString fileName;
 };
 
-// The platform for tests: every box and dialog is answered from a queue and recorded. A box
-// that no answer was queued for, or that gets an answer meant for another kind, fails the
-// running test. Clipboard and random draws can be scripted too.
-class ScriptedPlatform : public QtPlatform
+// The platform for tests and benchmarks: every box and dialog is answered from a queue and
+// recorded. A box that no answer was queued for, or that gets an answer meant for another
+// kind, fails the running test. The clipboard is a private one, random draws can be queued,
+// and the busy cursor is only counted: nothing here touches the desktop.
+class ScriptedPlatform : public Platform
 {
 public:
     // Queue answers, in the order the boxes will appear. whileShown runs while the box is up,
     // before its answer is returned (to change the world behind a modal box).
     void answerMessage(MsgResult answer, std::function<void()> whileShown = {});
+    MsgResult msgBox(const QString &prompt, const QString &title, MsgButtons buttons,
+                     MsgIcon icon) override;
+
     void answerInput(const QString &text, std::function<void()> whileShown = {});
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &initialText = {}) override;
+
     void answerSaveDialog(const QString &path, std::function<void()> whileShown = {});
     void answerOpenDialog(const QString &path, std::function<void()> whileShown = {});
+    std::unique_ptr<FileDialog> createFileDialog(QWidget *owner) override;
+    // Called by the scripted file dialog.
+    QString answerDialog(const ShownBox &box);
 
     // Every box shown so far, oldest first.
     const QList<ShownBox> &shown() const { return m_shown; }
@@ -47,28 +59,20 @@ public:
     // Problems found so far: unexpected boxes, and answers still queued.
     QStringList problems() const;
 
-    // The next draws of nextRandom(), before the generator's own sequence resumes.
-    void queueRandom(std::initializer_list<double> draws);
-
-    // The clipboard is a private one: tests never touch the desktop's.
+    // Unset until text is put there; an image (or anything but text) reads back as no text.
     void putImageOnClipboard();
     std::optional<QString> clipboardContent() const { return m_clipboard; }
-
-    int busyCalls() const { return m_busyCalls; }
-
-    MsgResult msgBox(const QString &prompt, const QString &title, MsgButtons buttons,
-                     MsgIcon icon) override;
-    QString inputBox(const QString &prompt, const QString &title,
-                     const QString &initialText = {}) override;
-    std::unique_ptr<FileDialog> createFileDialog(QWidget *owner) override;
     void clearClipboard() override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
-    double nextRandom() override;
-    void setBusy(bool busy) override;
 
-    // Called by the scripted file dialog.
-    QString answerDialog(const ShownBox &box);
+    // The next draws of nextRandom(); once they are used up, draws come from a generator with
+    // a fixed seed, the same in every run.
+    void queueRandom(std::initializer_list<double> draws);
+    double nextRandom() override;
+
+    int busyCalls() const { return m_busyCalls; }
+    void setBusy(bool busy) override { m_busyCalls += busy ? 1 : 0; }
 
 private:
     struct Answer
@@ -87,6 +91,7 @@ private:
     QList<ShownBox> m_shown;
     QStringList m_unexpected;
     std::deque<double> m_draws;
+    std::mt19937 m_random;
     std::optional<QString> m_clipboard;
     int m_busyCalls = 0;
 };

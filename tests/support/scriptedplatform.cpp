@@ -8,36 +8,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString describe(const ShownBox &box)
-{
-    switch (box.kind) {
-    case ShownBox::Message:
-        return u"message box \"%1\" / \"%2\""_s.arg(box.title, box.prompt);
-    case ShownBox::Input:
-        return u"input box \"%1\" / \"%2\""_s.arg(box.title, box.prompt);
-    case ShownBox::SaveDialog:
-        return u"save dialog"_s;
-    case ShownBox::OpenDialog:
-        return u"open dialog"_s;
-    }
-    return {};
-}
-
 QString kindName(ShownBox::Kind kind)
 {
-    switch (kind) {
-    case ShownBox::Message:
-        return u"message box"_s;
-    case ShownBox::Input:
-        return u"input box"_s;
-    case ShownBox::SaveDialog:
-        return u"save dialog"_s;
-    case ShownBox::OpenDialog:
-        return u"open dialog"_s;
-    }
-    return {};
+    static const char *const names[] = {"message box", "input box", "save dialog", "open dialog"};
+    return QString::fromLatin1(names[kind]);
 }
 
+QString describe(const ShownBox &box)
+{
+    if (box.kind == ShownBox::Message || box.kind == ShownBox::Input)
+        return u"%1 \"%2\" / \"%3\""_s.arg(kindName(box.kind), box.title, box.prompt);
+    return kindName(box.kind);
+}
+
+// Holds what the window set as the box it will record when shown.
 class ScriptedFileDialog final : public FileDialog
 {
 public:
@@ -46,25 +30,21 @@ public:
     {
     }
 
-    void setFileTypes(const QString &fileTypes) override { m_fileTypes = fileTypes; }
-    void setFileName(const QString &fileName) override { m_fileName = fileName; }
+    void setFileTypes(const QString &fileTypes) override { m_box.fileTypes = fileTypes; }
+    void setFileName(const QString &fileName) override { m_box.fileName = fileName; }
+    QString fileName() const override { return m_box.fileName; }
     void showSave() override { show(ShownBox::SaveDialog); }
     void showOpen() override { show(ShownBox::OpenDialog); }
-    QString fileName() const override { return m_fileName; }
 
 private:
     void show(ShownBox::Kind kind)
     {
-        ShownBox box;
-        box.kind = kind;
-        box.fileTypes = m_fileTypes;
-        box.fileName = m_fileName;
-        m_fileName = m_platform.answerDialog(box);
+        m_box.kind = kind;
+        m_box.fileName = m_platform.answerDialog(m_box);
     }
 
     ScriptedPlatform &m_platform;
-    QString m_fileTypes;
-    QString m_fileName;
+    ShownBox m_box;
 };
 
 } // namespace
@@ -109,11 +89,6 @@ QStringList ScriptedPlatform::problems() const
 void ScriptedPlatform::queueRandom(std::initializer_list<double> draws)
 {
     m_draws.insert(m_draws.end(), draws);
-}
-
-void ScriptedPlatform::putImageOnClipboard()
-{
-    m_clipboard.reset();
 }
 
 void ScriptedPlatform::fail(const QString &problem)
@@ -195,6 +170,11 @@ QString ScriptedPlatform::answerDialog(const ShownBox &box)
     return answer ? answer->text : QString();
 }
 
+void ScriptedPlatform::putImageOnClipboard()
+{
+    m_clipboard.reset();
+}
+
 void ScriptedPlatform::clearClipboard()
 {
     m_clipboard = QString();
@@ -213,16 +193,10 @@ QString ScriptedPlatform::clipboardText()
 double ScriptedPlatform::nextRandom()
 {
     if (m_draws.empty())
-        return QtPlatform::nextRandom();
+        return double(m_random()) / 4294967296.0; // 32 random bits, scaled below 1
     const double draw = m_draws.front();
     m_draws.pop_front();
     return draw;
-}
-
-void ScriptedPlatform::setBusy(bool busy)
-{
-    if (busy)
-        ++m_busyCalls;
 }
 
 } // namespace memoquill
