@@ -171,13 +171,14 @@ int main(int argc, char *argv[])
     benchmark::AddCustomContext("cards", std::to_string(cards));
     benchmark::AddCustomContext("bytes", std::to_string(bytes.size()));
 
-    // Loading starts empty; editing has the last row selected; adding is one card short of the
+    // Loading starts empty; editing shows the last card; adding is one card short of the
     // limit, so that the full deck's refusal does not come first; reviewing shows the reader.
     Session loading{StartDeck()}, editing(path), adding(shorter), reviewing(path);
     {
         const QSignalBlocker quiet(editing.editor->List->selectionModel());
         editing.editor->List->selectRow(cards - 1);
     }
+    Q_EMIT editing.editor->List->rowSelected(); // the last card shown, whichever figure is first
     editing.deck.CurrentFile = saved;
     adding.platform.input = generatedCard(cards - 1).name;
     reviewing.windows.openReader();
