@@ -89,9 +89,9 @@ public:
 // The app's windows as the program opens them, on screen, with the deck file loaded if any.
 struct Session
 {
-    explicit Session(const StartDeck &deckFile)
+    explicit Session(const std::optional<QString> &deckFile)
     {
-        windows.start(deckFile);
+        windows.start({.file = deckFile});
         const QDeadlineTimer deadline(5000);
         while (!editor->windowHandle()->isExposed() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -173,7 +173,7 @@ int main(int argc, char *argv[])
 
     // Loading starts empty; editing shows the last card; adding is one card short of the
     // limit, so that the full deck's refusal does not come first; reviewing shows the reader.
-    Session loading{StartDeck()}, editing(path), adding(shorter), reviewing(path);
+    Session loading(std::nullopt), editing(path), adding(shorter), reviewing(path);
     {
         const QSignalBlocker quiet(editing.editor->List->selectionModel());
         editing.editor->List->selectRow(cards - 1);

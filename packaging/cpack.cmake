@@ -17,9 +17,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The build carries debug info; users get a lean binary.
 set(CPACK_STRIP_FILES ON)
 
-# Neither the platform plugins (loaded at run time) nor the font (the fixed window layouts
-# are sized for Liberation Sans) show up as linked libraries, so they are always listed.
-set(_memoquill_runtime_depends "qt6-qpa-plugins, fonts-liberation2")
+# Neither the platform plugins (loaded at run time), the font (the fixed window layouts are
+# sized for Liberation Sans) nor Qt's own translations (the texts Qt draws itself, such as
+# message box buttons and the file dialog, in the user's language) show up as linked
+# libraries, so they are always listed.
+set(_memoquill_runtime_depends "qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
 find_program(MEMOQUILL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 mark_as_advanced(MEMOQUILL_DPKG_SHLIBDEPS)
 if(MEMOQUILL_DPKG_SHLIBDEPS)

@@ -99,6 +99,15 @@ icon_name=$(desktop_key Icon "$desktop")
   || fail "desktop entry: MimeType lacks application/x-memoquill-deck"
 [[ ";$(desktop_key Categories "$desktop")" == *";Education;"* ]] || fail "desktop entry: not in Education"
 
+# Menus and software centres show the program's own languages from these files.
+languages=(de es fr)
+for language in "${languages[@]}"; do
+  for key in Name GenericName Comment Keywords; do
+    [[ -n $(desktop_key "$key\\[$language\\]" "$desktop") ]] \
+      || fail "desktop entry: no $key[$language]"
+  done
+done
+
 need_tool xmllint libxml2-utils || exit 1
 xmllint --noout "$icon" || fail "icon is not well-formed XML"
 [[ $(xmllint --xpath 'name(/*)' "$icon") == svg \
@@ -144,6 +153,16 @@ launchable=$(xmllint --xpath "string($component/*[local-name()=\"launchable\"][@
   || fail "metainfo: launchable '$launchable' is not an installed desktop entry"
 [[ $(xmllint --xpath "string($component/*[local-name()=\"provides\"]/*[local-name()=\"mediatype\"])" "$metainfo") \
    == application/x-memoquill-deck ]] || fail "metainfo: does not provide application/x-memoquill-deck"
+description='*[local-name()="description"]/*[local-name()="p"]'
+for language in "${languages[@]}"; do
+  [[ $(xmllint --xpath "count($component/*[local-name()=\"summary\"][@xml:lang=\"$language\"])" "$metainfo") == 1 ]] \
+    || fail "metainfo: no summary in $language"
+  [[ $(xmllint --xpath "count($component/$description[@xml:lang=\"$language\"])" "$metainfo") \
+     == "$(xmllint --xpath "count($component/$description[not(@xml:lang)])" "$metainfo")" ]] \
+    || fail "metainfo: the description in $language has not as many paragraphs as the English one"
+  [[ $(xmllint --xpath "count($mime_type/*[local-name()=\"comment\"][@xml:lang=\"$language\"])" "$mime") == 1 ]] \
+    || fail "MIME package: no comment in $language"
+done
 
 echo "== man memoquill"
 if need_tool man man-db; then
@@ -190,7 +209,7 @@ depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 # libc6 is only there when dpkg-shlibdeps read the binary; the hand-written fallback lacks it.
 for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins \
-               fonts-liberation2; do
+               fonts-liberation2 qt6-translations-l10n; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package"
 done
 dpkg-deb --info "$deb" >"$work/info.txt" || fail "dpkg-deb --info cannot read the package"

@@ -24,13 +24,13 @@ AppWindows::~AppWindows()
 void AppWindows::start(StartDeck deck)
 {
     editor()->show();
-    if (const QString *path = std::get_if<QString>(&deck)) {
+    if (deck.file) {
         // Queued, so that the editor is on screen before the load and any message it shows; a
         // window closed by then takes the call with it.
         QMetaObject::invokeMethod(m_editor, "openDeck", Qt::QueuedConnection,
-                                  Q_ARG(QString, *path));
-    } else if (QList<CardRecord> *cards = std::get_if<QList<CardRecord>>(&deck)) {
-        m_editor->openCards(std::move(*cards));
+                                  Q_ARG(QString, *deck.file));
+    } else if (deck.imported) {
+        m_editor->openCards(std::move(*deck.imported));
     }
 }
 

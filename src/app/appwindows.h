@@ -9,7 +9,7 @@
 #include <QString>
 
 #include <functional>
-#include <variant>
+#include <optional>
 
 namespace memoquill {
 
@@ -17,8 +17,12 @@ class CardCreate;
 class CardReader;
 class Platform;
 
-// What the editor opens at start: nothing, a deck file, or the cards of an imported list.
-using StartDeck = std::variant<std::monostate, QString, QList<CardRecord>>;
+// What the editor opens at start: a deck file, the cards of an imported list, or nothing.
+struct StartDeck
+{
+    std::optional<QString> file = std::nullopt;
+    std::optional<QList<CardRecord>> imported = std::nullopt;
+};
 
 // Owns the two windows, each a single instance: creates the reader, hidden, the first time
 // anything refers to it, creates a window again after it was closed, and carries every call

@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
         // The command line is read before any window system is touched: --help, --version,
         // --export and a list refused by --import need no display.
         const QCoreApplication core(argc, argv);
-        memoquill::nameApplication();
+        memoquill::setUpCoreApplication();
         commandLine = memoquill::readCommandLine(QCoreApplication::arguments());
         if (!commandLine.error.isEmpty()) {
             memoquill::printError(commandLine.error);
@@ -26,10 +26,9 @@ int main(int argc, char *argv[])
                 memoquill::importList(*commandLine.importList);
             if (!cards)
                 return 1;
-            startDeck = std::move(*cards);
-        } else if (commandLine.deck) {
-            startDeck = *commandLine.deck;
+            startDeck.imported = std::move(cards);
         }
+        startDeck.file = commandLine.deck;
         // Qt aborts without a display; say what to do instead.
         if (const QString missing = memoquill::missingDisplay(); !missing.isEmpty()) {
             memoquill::printError(missing);

@@ -19,21 +19,22 @@ namespace memoquill {
 
 using namespace Qt::StringLiterals;
 
-void nameApplication()
+void setUpCoreApplication()
 {
     QCoreApplication::setApplicationName(u"Memoquill"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(MEMOQUILL_VERSION));
     QGuiApplication::setDesktopFileName(u"memoquill"_s);
+    // Before any message exists: the user's language, as every Qt program finds it. The
+    // translators belong to the application object, so each one installs its own.
+    installTranslations(QLocale::system().uiLanguages());
 }
 
 void setUpApplication(QApplication &app)
 {
-    nameApplication();
+    setUpCoreApplication();
     // Hiding the last visible window (the switch to the reader) must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     applyDesktopLook(app);
-    // Before any window or message exists: the user's language, as every Qt program finds it.
-    installTranslations(QLocale::system().uiLanguages());
 }
 
 CommandLine readCommandLine(const QStringList &arguments)
@@ -160,7 +161,7 @@ std::optional<QList<CardRecord>> importList(const QString &path)
 {
     ListFileRead read = readListFile(path);
     if (!read.failure.isEmpty()) {
-        printError(CommandLine::tr("%1: %2").arg(path, read.failure));
+        printError(path + u": "_s + read.failure);
         return std::nullopt;
     }
     return std::move(read.cards);

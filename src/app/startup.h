@@ -12,11 +12,12 @@ class QApplication;
 
 namespace memoquill {
 
-// Names the application, for --help, --version and the desktop; needs no application object.
-void nameApplication();
+// Names the application and installs the translations for the user's language: all the
+// command line needs, on the plain QCoreApplication that reads it before any window exists.
+void setUpCoreApplication();
 
-// Names the application, keeps it running while its only shown window hides, gives it the
-// look the window designs are made for, and installs the translations for the user's language.
+// The same for the windows' application, which also keeps running while its only shown window
+// hides and gets the look the window designs are made for.
 void setUpApplication(QApplication &app);
 
 struct CommandLine

@@ -428,7 +428,7 @@ QString writeListFile(const QString &path, std::span<const CardRecord> slots)
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        QString reason = file.errorString();
         file.cancelWriting();
         return reason;
     }

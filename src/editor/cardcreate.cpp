@@ -10,7 +10,6 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -52,9 +51,6 @@ CardCreate::CardCreate(DeckStore &deck, Platform &platform, ReaderLink &reader, 
     , m_platform(platform)
     , m_reader(reader)
 {
-    setObjectName(u"CardCreate"_s);
-    setWindowTitle(u"Memoquill - CardCreate"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
     buildDesign();
     buildMenus();
     connectHandlers();
@@ -65,12 +61,8 @@ CardCreate::~CardCreate() = default;
 
 void CardCreate::buildDesign()
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(u"client"_s);
-    client->setFixedSize(twips(9255), twips(4080));
-    setCentralWidget(client);
-    // Nothing in the window moves or grows: the frame keeps the designed size.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget *client =
+        setUpWindow(this, "CardCreate", u"Memoquill - CardCreate"_s, {twips(9255), twips(4080)});
 
     TBack = addTextBox(client, "TBack", tr("Back text"), twipsRect(5520, 480, 3615, 3495));
     TFront = addTextBox(client, "TFront", tr("Front text"), twipsRect(1680, 480, 3615, 3495));

@@ -1,11 +1,28 @@
 #include "controls.h"
 
 #include <QAction>
+#include <QLayout>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QWindow>
 
 namespace memoquill {
+
+using namespace Qt::StringLiterals;
+
+QWidget *setUpWindow(QMainWindow *window, const char *name, const QString &title, QSize client)
+{
+    window->setObjectName(QLatin1StringView(name));
+    window->setWindowTitle(title);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    auto *area = new QWidget(window);
+    area->setObjectName(u"client"_s);
+    area->setFixedSize(client);
+    window->setCentralWidget(area);
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return area;
+}
 
 QPlainTextEdit *addTextBox(QWidget *parent, const char *name, const QString &accessibleName,
                            const QRect &geometry)

@@ -2,9 +2,11 @@
 
 #include <QKeyCombination>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QAction;
+class QMainWindow;
 class QMenu;
 class QPlainTextEdit;
 class QWidget;
@@ -12,6 +14,11 @@ class QWidget;
 namespace memoquill {
 
 // Builders for the windows' designs; every control gets its name as object name.
+
+// Names a top-level window and gives it its title and a client area of the designed size (in
+// pixels), which the frame keeps: nothing in the window moves or grows. Closing the window
+// destroys it. Returns the client area, the parent of the window's controls.
+QWidget *setUpWindow(QMainWindow *window, const char *name, const QString &title, QSize client);
 
 // A multi-line text box with a vertical scroll bar, in which Tab moves on to the next control.
 QPlainTextEdit *addTextBox(QWidget *parent, const char *name, const QString &accessibleName,

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,9 +36,6 @@ CardReader::CardReader(DeckStore &deck, Platform &platform, EditorLink &editor, 
     , m_platform(platform)
     , m_editor(editor)
 {
-    setObjectName(u"CardReader"_s);
-    setWindowTitle(u"Memoquill - CardReader"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
     buildDesign();
     buildMenus();
     connectHandlers();
@@ -50,11 +46,8 @@ CardReader::~CardReader() = default;
 
 void CardReader::buildDesign()
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(u"client"_s);
-    client->setFixedSize(twips(4320), twips(5640));
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget *client =
+        setUpWindow(this, "CardReader", u"Memoquill - CardReader"_s, {twips(4320), twips(5640)});
 
     TCard = addTextBox(client, "TCard", tr("Card text"), twipsRect(120, 120, 4095, 3855));
     textbox::setText(TCard, tr("Cards Loaded Press \"Next Card\" to continue.\r\n"));

@@ -77,7 +77,7 @@ private Q_SLOTS:
         QVERIFY(
             writeAll(path, deckRecord("Apple", "red", "fruit") + deckRecord("Pear", "green", "")));
         Started app;
-        start(app, path);
+        start(app, {.file = path});
         CardCreate *editor = app.windows.existingEditor();
         QCOMPARE(listNames(editor->List), (QStringList{u"Apple"_s, u"Pear"_s}));
         QCOMPARE(selectedRow(editor->List), 0);
@@ -103,7 +103,7 @@ private Q_SLOTS:
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
         Started app;
-        start(app, u"rel.mqd"_s);
+        start(app, {.file = u"rel.mqd"_s});
         QDir::setCurrent(before);
         QCOMPARE(app.deck.CurrentFile, std::optional<QString>(dir.filePath(u"rel.mqd"_s)));
     }
@@ -126,7 +126,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(name);
         Started app;
         app.platform.answerMessage(MsgResult::Ok);
-        start(app, path);
+        start(app, {.file = path});
         const ShownBox box = app.platform.takeShown();
         QCOMPARE(box.prompt, prompt.contains(u"%1"_s) ? prompt.arg(path) : prompt);
         QCOMPARE(box.title, u"File Error"_s);
@@ -198,7 +198,7 @@ private Q_SLOTS:
         const std::optional<QList<CardRecord>> cards = importList(list);
         QVERIFY(cards);
         Started app;
-        start(app, *cards);
+        start(app, {.imported = cards});
         CardCreate *editor = app.windows.existingEditor();
         QCOMPARE(listNames(editor->List), (QStringList{u"Apple"_s, u"fruit"_s}));
         QCOMPARE(selectedRow(editor->List), 0);
@@ -257,7 +257,7 @@ private Q_SLOTS:
         const std::optional<QList<CardRecord>> cards = importList(dir.filePath(u"list.txt"_s));
         QVERIFY(cards);
         Started app;
-        start(app, *cards);
+        start(app, {.imported = cards});
         QCOMPARE(app.deck.CardCount(), deck.size());
         for (qint16 i = 1; i <= app.deck.CardCount(); ++i) {
             QCOMPARE(app.deck.Cards(i).front, deck.at(i - 1).front);
