@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Write study cards and review them one by one.</source>
+        <translation>Lernkarten schreiben und eine nach der anderen abfragen.</translation>
+    </message>
+    <message>
+        <source>A deck file (.mqd) to open.</source>
+        <translation>Eine Stapeldatei (.mqd), die geöffnet werden soll.</translation>
+    </message>
+    <message>
+        <source>Start with a new deck of the cards in LIST, a word list separated by tabs, or by commas when its name ends in .csv.</source>
+        <translation>Mit einem neuen Stapel aus den Karten in LIST beginnen, einer Wortliste mit Tabulatoren als Trennzeichen oder mit Kommas, wenn ihr Name auf .csv endet.</translation>
+    </message>
+    <message>
+        <source>Write the cards of DECK.mqd as a word list separated by tabs, to standard output, and open no window.</source>
+        <translation>Die Karten von DECK.mqd als Wortliste mit Tabulatoren als Trennzeichen auf die Standardausgabe schreiben, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>With --export: write the list to LIST instead, separated by commas when its name ends in .csv.</source>
+        <translation>Mit --export: die Liste stattdessen in LIST schreiben, mit Kommas als Trennzeichen, wenn ihr Name auf .csv endet.</translation>
+    </message>
+    <message>
+        <source>--%1 can be given only once.</source>
+        <translation>--%1 kann nur einmal angegeben werden.</translation>
+    </message>
+    <message>
+        <source>Only one deck can be opened at a time.</source>
+        <translation>Es kann nur ein Stapel auf einmal geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>--import and --export cannot be given together.</source>
+        <translation>--import und --export können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>A deck to open cannot be given with --import or --export.</source>
+        <translation>Mit --import oder --export kann kein Stapel zum Öffnen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--output goes with --export only.</source>
+        <translation>--output gehört nur zu --export.</translation>
+    </message>
+    <message>
+        <source>Could not load the deck from &apos;%1&apos;. Its name does not end in .mqd.</source>
+        <translation>Der Stapel konnte nicht aus „%1“ geladen werden. Der Name endet nicht auf .mqd.</translation>
+    </message>
+    <message>
+        <source>Could not write the list to &apos;%1&apos;. It would replace the deck it is made from.</source>
+        <translation>Die Liste konnte nicht in „%1“ geschrieben werden. Sie würde den Stapel ersetzen, aus dem sie entsteht.</translation>
+    </message>
+    <message>
+        <source>Could not write the list to &apos;%1&apos;. %2</source>
+        <translation>Die Liste konnte nicht in „%1“ geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Could not write the list to standard output. %1</source>
+        <translation>Die Liste konnte nicht auf die Standardausgabe geschrieben werden. %1</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
+        <translation>keine Anzeige gefunden (DISPLAY ist nicht gesetzt). Starten Sie das Programm auf einem Desktop oder ohne Desktop unter einer virtuellen Anzeige: xvfb-run memoquill</translation>
+    </message>
+</context>
+<context>
     <name>DeckFile</name>
     <message>
         <source>Could not load the deck from &apos;%1&apos;.<byte value="xd"/>
@@ -59,6 +122,37 @@
 Do you want to replace it?</source>
         <translation>%1 ist bereits vorhanden.
 Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>more cards than a deck holds (%1)</source>
+        <translation>mehr Karten, als ein Stapel fasst (%1)</translation>
+    </message>
+    <message>
+        <source>the name contains %1, which a deck file cannot hold</source>
+        <translation>der Name enthält %1, was eine Stapeldatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>expected 2 or 3 fields separated by commas, found %1</source>
+        <translation>2 oder 3 durch Kommas getrennte Felder erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected 2 or 3 fields separated by tabs, found %1</source>
+        <translation>2 oder 3 durch Tabulatoren getrennte Felder erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed by a quote</source>
+        <translation>ein Feld in Anführungszeichen wird nicht mit einem Anführungszeichen geschlossen</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>Zum Lesen ist nicht genug Speicher frei.</translation>
     </message>
 </context>
 <context>

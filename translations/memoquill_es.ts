@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Write study cards and review them one by one.</source>
+        <translation>Escribir tarjetas de estudio y repasarlas una a una.</translation>
+    </message>
+    <message>
+        <source>A deck file (.mqd) to open.</source>
+        <translation>Un archivo de mazo (.mqd) que abrir.</translation>
+    </message>
+    <message>
+        <source>Start with a new deck of the cards in LIST, a word list separated by tabs, or by commas when its name ends in .csv.</source>
+        <translation>Empezar con un mazo nuevo con las tarjetas de LIST, una lista de palabras separadas por tabuladores, o por comas si su nombre termina en .csv.</translation>
+    </message>
+    <message>
+        <source>Write the cards of DECK.mqd as a word list separated by tabs, to standard output, and open no window.</source>
+        <translation>Escribir las tarjetas de DECK.mqd como lista de palabras separadas por tabuladores en la salida estándar, sin abrir ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>With --export: write the list to LIST instead, separated by commas when its name ends in .csv.</source>
+        <translation>Con --export: escribir la lista en LIST, separada por comas si su nombre termina en .csv.</translation>
+    </message>
+    <message>
+        <source>--%1 can be given only once.</source>
+        <translation>--%1 solo se puede indicar una vez.</translation>
+    </message>
+    <message>
+        <source>Only one deck can be opened at a time.</source>
+        <translation>Solo se puede abrir un mazo a la vez.</translation>
+    </message>
+    <message>
+        <source>--import and --export cannot be given together.</source>
+        <translation>--import y --export no se pueden indicar juntos.</translation>
+    </message>
+    <message>
+        <source>A deck to open cannot be given with --import or --export.</source>
+        <translation>No se puede indicar un mazo que abrir junto con --import o --export.</translation>
+    </message>
+    <message>
+        <source>--output goes with --export only.</source>
+        <translation>--output solo va con --export.</translation>
+    </message>
+    <message>
+        <source>Could not load the deck from &apos;%1&apos;. Its name does not end in .mqd.</source>
+        <translation>No se pudo cargar el mazo de «%1». Su nombre no termina en .mqd.</translation>
+    </message>
+    <message>
+        <source>Could not write the list to &apos;%1&apos;. It would replace the deck it is made from.</source>
+        <translation>No se pudo escribir la lista en «%1». Reemplazaría el mazo del que se obtiene.</translation>
+    </message>
+    <message>
+        <source>Could not write the list to &apos;%1&apos;. %2</source>
+        <translation>No se pudo escribir la lista en «%1». %2</translation>
+    </message>
+    <message>
+        <source>Could not write the list to standard output. %1</source>
+        <translation>No se pudo escribir la lista en la salida estándar. %1</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
+        <translation>no se encontró ninguna pantalla (DISPLAY no está definida). Inicia el programa en un escritorio o, sin escritorio, en una pantalla virtual: xvfb-run memoquill</translation>
+    </message>
+</context>
+<context>
     <name>DeckFile</name>
     <message>
         <source>Could not load the deck from &apos;%1&apos;.<byte value="xd"/>
@@ -59,6 +122,37 @@
 Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Quieres reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>more cards than a deck holds (%1)</source>
+        <translation>más tarjetas de las que caben en un mazo (%1)</translation>
+    </message>
+    <message>
+        <source>the name contains %1, which a deck file cannot hold</source>
+        <translation>el nombre contiene %1, que un archivo de mazo no puede guardar</translation>
+    </message>
+    <message>
+        <source>expected 2 or 3 fields separated by commas, found %1</source>
+        <translation>se esperaban 2 o 3 campos separados por comas, hay %1</translation>
+    </message>
+    <message>
+        <source>expected 2 or 3 fields separated by tabs, found %1</source>
+        <translation>se esperaban 2 o 3 campos separados por tabuladores, hay %1</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed by a quote</source>
+        <translation>un campo entre comillas no se cierra con comillas</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>No hay memoria suficiente para leerlo.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Write study cards and review them one by one.</source>
+        <translation>Rédiger des cartes mémoire et les réviser une à une.</translation>
+    </message>
+    <message>
+        <source>A deck file (.mqd) to open.</source>
+        <translation>Un fichier de paquet (.mqd) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>Start with a new deck of the cards in LIST, a word list separated by tabs, or by commas when its name ends in .csv.</source>
+        <translation>Commencer avec un nouveau paquet fait des cartes de LIST, une liste de mots séparés par des tabulations, ou par des virgules si son nom se termine par .csv.</translation>
+    </message>
+    <message>
+        <source>Write the cards of DECK.mqd as a word list separated by tabs, to standard output, and open no window.</source>
+        <translation>Écrire les cartes de DECK.mqd en liste de mots séparés par des tabulations sur la sortie standard, sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>With --export: write the list to LIST instead, separated by commas when its name ends in .csv.</source>
+        <translation>Avec --export&#xa0;: écrire plutôt la liste dans LIST, séparée par des virgules si son nom se termine par .csv.</translation>
+    </message>
+    <message>
+        <source>--%1 can be given only once.</source>
+        <translation>--%1 ne peut être donné qu’une seule fois.</translation>
+    </message>
+    <message>
+        <source>Only one deck can be opened at a time.</source>
+        <translation>Un seul paquet peut être ouvert à la fois.</translation>
+    </message>
+    <message>
+        <source>--import and --export cannot be given together.</source>
+        <translation>--import et --export ne peuvent pas être donnés ensemble.</translation>
+    </message>
+    <message>
+        <source>A deck to open cannot be given with --import or --export.</source>
+        <translation>Aucun paquet à ouvrir ne peut être donné avec --import ou --export.</translation>
+    </message>
+    <message>
+        <source>--output goes with --export only.</source>
+        <translation>--output ne s’emploie qu’avec --export.</translation>
+    </message>
+    <message>
+        <source>Could not load the deck from &apos;%1&apos;. Its name does not end in .mqd.</source>
+        <translation>Impossible de charger le paquet depuis «&#xa0;%1&#xa0;». Son nom ne se termine pas par .mqd.</translation>
+    </message>
+    <message>
+        <source>Could not write the list to &apos;%1&apos;. It would replace the deck it is made from.</source>
+        <translation>Impossible d’écrire la liste dans «&#xa0;%1&#xa0;». Elle remplacerait le paquet dont elle est issue.</translation>
+    </message>
+    <message>
+        <source>Could not write the list to &apos;%1&apos;. %2</source>
+        <translation>Impossible d’écrire la liste dans «&#xa0;%1&#xa0;». %2</translation>
+    </message>
+    <message>
+        <source>Could not write the list to standard output. %1</source>
+        <translation>Impossible d’écrire la liste sur la sortie standard. %1</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
+        <translation>aucun affichage trouvé (DISPLAY n’est pas défini). Lancez le programme sur un bureau, ou sans bureau sous un affichage virtuel&#xa0;: xvfb-run memoquill</translation>
+    </message>
+</context>
+<context>
     <name>DeckFile</name>
     <message>
         <source>Could not load the deck from &apos;%1&apos;.<byte value="xd"/>
@@ -59,6 +122,37 @@
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>more cards than a deck holds (%1)</source>
+        <translation>plus de cartes qu’un paquet ne peut en contenir (%1)</translation>
+    </message>
+    <message>
+        <source>the name contains %1, which a deck file cannot hold</source>
+        <translation>le nom contient %1, qu’un fichier de paquet ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>expected 2 or 3 fields separated by commas, found %1</source>
+        <translation>2 ou 3 champs séparés par des virgules attendus, %1 trouvé(s)</translation>
+    </message>
+    <message>
+        <source>expected 2 or 3 fields separated by tabs, found %1</source>
+        <translation>2 ou 3 champs séparés par des tabulations attendus, %1 trouvé(s)</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed by a quote</source>
+        <translation>un champ entre guillemets n’est pas fermé par un guillemet</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>Il n’y a pas assez de mémoire pour le lire.</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,20 @@ CommandLine readCommandLine(const QStringList &arguments)
                         "when its name ends in .csv."),
         u"LIST"_s);
     parser.addOptions({importOption, exportOption, outputOption});
+    // Qt's own options (-platform, -style, -reverse, ...) are read by QApplication once the
+    // windows start: known here so that they are not taken for mistakes, and left out of --help.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const auto addQtOption = [&parser](const char *name, const QString &valueName) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                             "geometry", "style", "stylesheet", "qmljsdebugger"})
+        addQtOption(name, u"value"_s);
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        addQtOption(name, QString());
 
     const QString usage =
         u"\nUsage: memoquill [--help] [--version] [DECK | --import LIST | --export DECK.mqd "
@@ -159,7 +173,7 @@ int exportDeck(const QString &deck, const std::optional<QString> &output)
 
 std::optional<QList<CardRecord>> importList(const QString &path)
 {
-    ListFileRead read = readListFile(path);
+    DeckFileRead read = readListFile(path);
     if (!read.failure.isEmpty()) {
         printError(path + u": "_s + read.failure);
         return std::nullopt;

@@ -405,7 +405,7 @@ QByteArray writeList(std::span<const CardRecord> slots, ListFormat format)
     return text.toUtf8();
 }
 
-ListFileRead readListFile(const QString &path)
+DeckFileRead readListFile(const QString &path)
 {
     FileBytes file = readFileBytes(path);
     if (!file.failure.isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deckstore.h"
+#include "deckfile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -51,17 +51,10 @@ ListReadResult readList(QByteArrayView bytes, ListFormat format);
 // lines end in LF, CSV records in CR LF.
 QByteArray writeList(std::span<const CardRecord> slots, ListFormat format);
 
-struct ListFileRead
-{
-    QList<CardRecord> cards;
-    // Empty when the list was read, else the sentence that tells the user why not, starting
-    // with the line for a fault in the list.
-    QString failure;
-};
-
 // Reads the list at path whole, with the checks of a deck file: only a regular file of at most
-// MaxDeckFileSize bytes. The format follows the file's name.
-ListFileRead readListFile(const QString &path);
+// MaxDeckFileSize bytes. The format follows the file's name. A failure for a fault in the list
+// starts with its line.
+DeckFileRead readListFile(const QString &path);
 
 // Replaces the file at path with the slots as a list, in the format its name tells, or leaves
 // the old file whole. Returns why it could not, or an empty string.

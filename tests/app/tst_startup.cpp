@@ -174,6 +174,16 @@ private Q_SLOTS:
         QVERIFY(run.output.isEmpty());
     }
 
+    // QApplication reads Qt's own options when the windows start: they are no misuse.
+    void qtOptionsAreLeftToQt()
+    {
+        const CommandLine commandLine =
+            readCommandLine({u"memoquill"_s, u"-platform"_s, u"offscreen"_s, u"-style=fusion"_s,
+                             u"-reverse"_s, u"deck.mqd"_s});
+        QCOMPARE(commandLine.error, QString());
+        QCOMPARE(commandLine.deck, std::optional<QString>(u"deck.mqd"_s));
+    }
+
     void helpListsTheOptions()
     {
         const Run run = runWithoutDisplay({u"--help"_s});
