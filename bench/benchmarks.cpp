@@ -1,24 +1,24 @@
-// Times the deck file reader and writer and the windows' commands on a generated deck of
-// 32,767 cards, each beside the floor bench/run compares it with, and prints "name <tab> ms"
-// lines: of each figure's mean in every round, the median. Fails when a command did not do
-// what it measures.
-//   memoquill_bench [--rounds=N] [--deck=FILE] [--tiny]
-// --deck keeps the generated deck there; --tiny runs each command once on 40 cards.
+// Google Benchmark loops around the deck codec, the word lists and the windows' commands on a
+// generated deck of 32,767 cards, each beside the floor bench/run compares it with. A benchmark
+// that did not do what it measures reports an error, and the program then exits 1.
+//   memoquill_bench [--tiny] [--deck=FILE] [--benchmark_...]
+// --tiny runs each benchmark once on 40 cards; --deck keeps the generated deck there.
 #include "accesskeybutton.h"
 #include "appwindows.h"
 #include "cardcreate.h"
 #include "cardlistbox.h"
 #include "cardreader.h"
 #include "deckfile.h"
+#include "deckformat.h"
 #include "qtplatform.h"
 #include "startup.h"
 #include "textbox.h"
 #include "windows1252.h"
+#include "wordlist.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -26,10 +26,10 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
-#include <cstdio>
 #include <functional>
-#include <map>
 #include <string_view>
 
 namespace {
@@ -56,15 +56,6 @@ CardRecord generatedCard(int i)
     QString front = text(78 + i * 37 % 45);
     return {u"Card %1 "_s.arg(i, 5, 10, QLatin1Char('0')) + words.at(i % words.size()), front,
             text(80) + u"\r\n"_s + text(80)};
-}
-
-void writeGeneratedDeck(const QString &path, int cards)
-{
-    QList<CardRecord> deck;
-    for (int i = 1; i <= cards; ++i)
-        deck.append(generatedCard(i));
-    if (!writeDeckFile(path, deck).isEmpty())
-        qFatal("memoquill_bench: cannot write %s", qPrintable(path));
 }
 
 QByteArray fileBytes(const QString &path)
@@ -123,48 +114,42 @@ struct Figure
 {
     const char *name;
     std::function<void()> run;
+    // Whether the runs did what the figure measures, and what went wrong if not.
+    std::function<bool()> done;
+    const char *failure;
     // Runs untimed before each run.
-    std::function<void()> prepare = [] {};
+    std::function<void()> prepare = nullptr;
 };
 
-// The mean milliseconds of one run, repeated for a fifth of a second (once when tiny).
-double measure(const Figure &figure, bool tiny)
+// Front and back of every card as generated, in order (a list names its cards itself).
+bool sameTexts(const QList<CardRecord> &cards, const QList<CardRecord> &generated)
 {
-    QElapsedTimer round, timer;
-    round.start();
-    qint64 nanoseconds = 0;
-    int runs = 0;
-    for (; runs == 0 || (!tiny && round.elapsed() < 200); ++runs) {
-        figure.prepare();
-        timer.start();
-        figure.run();
-        nanoseconds += timer.nsecsElapsed();
-    }
-    return double(nanoseconds) / runs / 1e6;
+    const auto texts = [](const CardRecord &card) { return std::pair(card.front, card.back); };
+    return std::ranges::equal(cards, generated, {}, texts, texts);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Our own options go before Google Benchmark sees the rest.
     bool tiny = false;
-    int rounds = 5;
     QString deckOption;
+    int kept = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--tiny")
             tiny = true;
-        else if (arg.starts_with("--rounds="))
-            rounds = QByteArray(argv[i] + 9).toInt();
         else if (arg.starts_with("--deck="))
             deckOption = QFile::decodeName(argv[i] + 7);
-        else {
-            std::fprintf(stderr, "memoquill_bench: unknown option %s\n", argv[i]);
-            return 2;
-        }
+        else
+            argv[kept++] = argv[i];
     }
+    argc = kept;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
     const int cards = tiny ? 40 : DeckStore::MaxCards;
-    rounds = tiny ? 1 : std::max(rounds, 1);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -175,17 +160,25 @@ int main(int argc, char *argv[])
     const QString shorter = scratch.filePath(u"shorter.mqd"_s);
     const QString saved = scratch.filePath(u"saved.mqd"_s);
     const QString floorSaved = scratch.filePath(u"floor.mqd"_s);
-    writeGeneratedDeck(path, cards);
-    writeGeneratedDeck(shorter, cards - 1);
+    QList<CardRecord> generated;
+    for (int i = 1; i <= cards; ++i)
+        generated.append(generatedCard(i));
+    if (!writeDeckFile(path, generated).isEmpty()
+        || !writeDeckFile(shorter, generated.first(cards - 1)).isEmpty())
+        qFatal("memoquill_bench: cannot write the decks");
     const QByteArray bytes = fileBytes(path);
+    const QByteArray list = writeList(generated, ListFormat::Tabs);
+    benchmark::AddCustomContext("cards", std::to_string(cards));
+    benchmark::AddCustomContext("bytes", std::to_string(bytes.size()));
 
-    // Loading starts empty; editing has the last row selected; adding is one card short of the
+    // Loading starts empty; editing shows the last card; adding is one card short of the
     // limit, so that the full deck's refusal does not come first; reviewing shows the reader.
     Session loading(std::nullopt), editing(path), adding(shorter), reviewing(path);
     {
         const QSignalBlocker quiet(editing.editor->List->selectionModel());
         editing.editor->List->selectRow(cards - 1);
     }
+    Q_EMIT editing.editor->List->rowSelected(); // the last card shown, whichever figure is first
     editing.deck.CurrentFile = saved;
     adding.platform.input = generatedCard(cards - 1).name;
     reviewing.windows.openReader();
@@ -195,9 +188,14 @@ int main(int argc, char *argv[])
 
     DeckFileRead read;
     QString text;
+    DeckReadResult deckRead;
+    ListReadResult listRead;
+    QByteArray deckWritten, listWritten;
     bool allSaved = true;
-    Figure figures[] = {
+    const Figure figures[] = {
         {"deck/read_file", [&] { read = readDeckFile(path); },
+         [&] { return read.failure.isEmpty() && read.cards == generated; },
+         "readDeckFile did not read the generated deck",
          [&] { read = {}; }}, // freeing the previous cards is no part of reading
         // The floor under any reader: the whole file read at once, each byte through the table.
         {"floor/read",
@@ -209,69 +207,87 @@ int main(int argc, char *argv[])
              for (qsizetype i = 0; i < file.size(); ++i)
                  out[i] = windows1252::DecodeTable[in[i]];
          },
-         [&] { text = QString(); }},
+         [&] { return text.size() == bytes.size() && text.startsWith(u"Card 00001"); },
+         "the floor did not read the file", [&] { text = QString(); }},
         {"editor/load",
          [&] {
              loading.editor->openDeck(path);
              settle(loading.editor);
          },
+         [&] { return loading.editor->List->count() == cards && loading.shows(1); },
+         "LoadDeck did not show the deck and its first card",
          [&] {
              loading.editor->Mnew_Click(); // "New Project": Yes
              settle(loading.editor);
          }},
-        {"editor/save", [&] { allSaved = editing.editor->SaveDeck(false) && allSaved; }},
+        {"editor/save", [&] { allSaved = editing.editor->SaveDeck(false) && allSaved; },
+         [&] { return allSaved && fileBytes(saved) == bytes; },
+         "SaveDeck did not write the deck back unchanged"},
         // The floor under any save: the same bytes through QSaveFile.
         {"floor/save",
          [&] {
              QSaveFile file(floorSaved);
              allSaved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
                         && file.commit() && allSaved;
-         }},
+         },
+         [&] { return allSaved && fileBytes(floorSaved) == bytes; },
+         "QSaveFile did not write the deck's bytes"},
+        // The codec in memory, beside the word lists of the same cards.
+        {"deck/read", [&] { deckRead = readDeck(bytes); },
+         [&] { return deckRead.cards == generated; }, "readDeck did not read the generated deck",
+         [&] { deckRead = {}; }},
+        {"list/read", [&] { listRead = readList(list, ListFormat::Tabs); },
+         [&] { return listRead.failure.isEmpty() && sameTexts(listRead.cards, generated); },
+         "readList did not read the generated cards", [&] { listRead = {}; }},
+        {"deck/write", [&] { deckWritten = writeDeck(generated).bytes; },
+         [&] { return deckWritten == bytes; }, "writeDeck did not write the generated deck",
+         [&] { deckWritten = {}; }},
+        {"list/write", [&] { listWritten = writeList(generated, ListFormat::Tabs); },
+         [&] { return sameTexts(readList(listWritten, ListFormat::Tabs).cards, generated); },
+         "writeList did not write the generated cards", [&] { listWritten = {}; }},
         // The handler alone: the list's own selection work, the same for any deck, is done.
         {"editor/list_click", [&] { Q_EMIT editing.editor->List->rowSelected(); },
+         [&] { return editing.shows(cards); }, "List_Click did not show the last card",
          [&] { settle(editing.editor); }},
-        {"editor/auto_update", [&] { editing.editor->AutoUpdate(); }},
-        {"editor/new_card_duplicate", [&] { adding.editor->BNew->click(); }},
-        {"reader/next_random", [&] { reader->BNext->click(); }},
-    };
-    std::map<const char *, QList<double>> means;
-    for (int round = 0; round < rounds; ++round) {
-        for (const Figure &figure : figures)
-            means[figure.name].append(measure(figure, tiny));
-    }
-
-    const qint32 shown = reviewing.deck.CardIndex;
-    const std::pair<bool, const char *> checks[] = {
-        {read.failure.isEmpty() && read.cards.size() == cards
-             && read.cards.last() == generatedCard(cards),
-         "readDeckFile did not read the generated deck"},
-        {text.size() == bytes.size() && text.startsWith(u"Card 00001"),
-         "the floor did not read the file"},
-        {loading.editor->List->count() == cards && loading.shows(1),
-         "LoadDeck did not show the deck and its first card"},
-        {allSaved && fileBytes(saved) == bytes && fileBytes(floorSaved) == bytes,
-         "a save did not write the deck back unchanged"},
-        {editing.shows(cards) && editing.deck.Cards(cards) == generatedCard(cards),
-         "picking the last card and committing it did not show it unchanged"},
-        {adding.deck.CardCount() == cards - 1
-             && adding.platform.lastTitle == u"Name already in use"_s,
+        {"editor/auto_update", [&] { editing.editor->AutoUpdate(); },
+         [&] { return editing.shows(cards) && editing.deck.Cards(cards) == generated.last(); },
+         "AutoUpdate did not keep the last card as it was"},
+        {"editor/new_card_duplicate", [&] { adding.editor->BNew->click(); },
+         [&] {
+             return adding.deck.CardCount() == cards - 1
+                    && adding.platform.lastTitle == u"Name already in use"_s;
+         },
          "New Card with a duplicate name did not refuse it"},
-        {reviewing.deck.isSlot(shown)
-             && textbox::text(reader->TCard) == reviewing.deck.Cards(shown).front,
+        {"reader/next_random", [&] { reader->BNext->click(); },
+         [&] {
+             const qint32 shown = reviewing.deck.CardIndex;
+             return reviewing.deck.isSlot(shown)
+                    && textbox::text(reader->TCard) == reviewing.deck.Cards(shown).front;
+         },
          "Next Card did not show a card"},
     };
-    bool allPassed = true;
-    for (const auto &[passed, what] : checks) {
-        if (!passed)
-            std::fprintf(stderr, "memoquill_bench: %s\n", what);
-        allPassed = allPassed && passed;
+    bool failed = false;
+    for (const Figure &figure : figures) {
+        auto *registered = benchmark::RegisterBenchmark(figure.name, [&](benchmark::State &state) {
+            for (auto _ : state) {
+                if (figure.prepare) {
+                    state.PauseTiming();
+                    figure.prepare();
+                    state.ResumeTiming();
+                }
+                figure.run();
+            }
+            if (!figure.done()) {
+                state.SkipWithError(figure.failure);
+                failed = true;
+            }
+        });
+        registered->UseRealTime()->Unit(benchmark::kMillisecond);
+        if (tiny)
+            registered->Iterations(1);
     }
 
-    std::printf("deck/cards\t%d\ndeck/bytes\t%lld\n", cards, static_cast<long long>(bytes.size()));
-    for (const Figure &figure : figures) {
-        QList<double> &times = means[figure.name];
-        std::sort(times.begin(), times.end());
-        std::printf("%s\t%.6f\n", figure.name, times.at(times.size() / 2));
-    }
-    return allPassed ? 0 : 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return failed ? 1 : 0;
 }
