@@ -8,13 +8,6 @@
 
 namespace memoquill {
 
-namespace {
-
-// The terminator is ASCII, so its bytes are the same in Windows-1252 and in UTF-8.
-const QByteArray TerminatorBytes = FieldTerminator.toLatin1();
-constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr QByteArrayView CrLf = "\r\n";
-
 QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -23,6 +16,13 @@ QString decodeWindows1252(QByteArrayView bytes)
         *out++ = windows1252::decode(static_cast<unsigned char>(byte));
     return text;
 }
+
+namespace {
+
+// The terminator is ASCII, so its bytes are the same in Windows-1252 and in UTF-8.
+const QByteArray TerminatorBytes = FieldTerminator.toLatin1();
+constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr QByteArrayView CrLf = "\r\n";
 
 // Appends text in Windows-1252; false when a character has no byte there.
 bool appendWindows1252(QByteArray &bytes, QStringView text)

@@ -16,6 +16,9 @@ namespace memoquill {
 // several lines, and only its last line carries the terminator.
 inline constexpr QStringView FieldTerminator = u")}]d8h0-0h8b)}]";
 
+// The text of 8-bit bytes in Windows-1252, every byte a character.
+QString decodeWindows1252(QByteArrayView bytes);
+
 struct DeckReadResult
 {
     QList<CardRecord> cards;

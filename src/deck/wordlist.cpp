@@ -3,7 +3,6 @@
 #include "deckfile.h"
 #include "deckformat.h"
 #include "linebreaks.h"
-#include "windows1252.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -43,11 +42,7 @@ QString decodeText(QByteArrayView bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    QString eightBit;
-    eightBit.reserve(bytes.size());
-    for (const char byte : bytes)
-        eightBit += QChar(windows1252::decode(static_cast<unsigned char>(byte)));
-    return eightBit;
+    return decodeWindows1252(bytes);
 }
 
 int digitValue(QChar c, int base)
