@@ -114,6 +114,18 @@
         <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
         <translation>Die Karte „%1“ enthält den Text %2 mitten in einer Zeile, was eine Stapeldatei nicht speichern kann. Entfernen Sie ihn und speichern Sie erneut.</translation>
     </message>
+    <message>
+        <source>It is not a Memoquill deck: no card can be read from it.</source>
+        <translation>Es ist kein Memoquill-Kartenstapel: Es lässt sich keine Karte daraus lesen.</translation>
+    </message>
+    <message>
+        <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
+        <translation>Das Ende von „%1“ ist keine vollständige Karte: Die letzte Zeile wurde nicht gelesen, und beim Speichern des Stapels geht sie verloren.</translation>
+    </message>
+    <message>
+        <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
+        <translation>Das Ende von „%1“ ist keine vollständige Karte: Die letzten %2 Zeilen wurden nicht gelesen, und beim Speichern des Stapels gehen sie verloren.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -122,6 +134,49 @@
 Do you want to replace it?</source>
         <translation>%1 ist bereits vorhanden.
 Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>It is not a folder of this user&apos;s.</source>
+        <translation>Es ist kein Ordner dieses Benutzers.</translation>
+    </message>
+    <message>
+        <source>Its permissions cannot be set.</source>
+        <translation>Seine Zugriffsrechte lassen sich nicht setzen.</translation>
+    </message>
+    <message>
+        <source>Unsaved cards cannot be kept in %1: %2</source>
+        <translation>Nicht gespeicherte Karten können nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>Its lock file cannot be made.</source>
+        <translation>Seine Sperrdatei lässt sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
+        <translation>Die Karte „%1“ enthält den Text %2 mitten in einer Zeile.</translation>
+    </message>
+    <message>
+        <source>%1 is a link.</source>
+        <translation>%1 ist eine Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>Removed the damaged recovery file %1: %2</source>
+        <translation>Die beschädigte Wiederherstellungsdatei %1 wurde entfernt: %2</translation>
+    </message>
+    <message>
+        <source>Its information file cannot be read.</source>
+        <translation>Ihre Informationsdatei lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>It is missing or not a file.</source>
+        <translation>Sie fehlt oder ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>It holds no whole deck.</source>
+        <translation>Sie enthält keinen vollständigen Stapel.</translation>
     </message>
 </context>
 <context>
@@ -404,6 +459,18 @@ Was würdest du dann machen?</translation>
     <message>
         <source>What were you thinking?</source>
         <translation>Was hast du dir dabei gedacht?</translation>
+    </message>
+    <message>
+        <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
+        <translation>Memoquill wurde nicht ordnungsgemäß beendet. Die nicht gespeicherte Karte von „%1“ von %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
+        <translation>Memoquill wurde nicht ordnungsgemäß beendet. Die %1 nicht gespeicherten Karten von „%2“ von %3 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Recover Cards?</source>
+        <translation>Karten wiederherstellen?</translation>
     </message>
 </context>
 <context>

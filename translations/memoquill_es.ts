@@ -114,6 +114,18 @@
         <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
         <translation>La tarjeta «%1» contiene el texto %2 dentro de una línea, algo que un archivo de mazo no puede guardar. Quítalo y vuelve a guardar.</translation>
     </message>
+    <message>
+        <source>It is not a Memoquill deck: no card can be read from it.</source>
+        <translation>No es un mazo de Memoquill: no se puede leer ninguna tarjeta de él.</translation>
+    </message>
+    <message>
+        <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
+        <translation>El final de «%1» no es una tarjeta completa: su última línea no se leyó, y al guardar el mazo no se conservará.</translation>
+    </message>
+    <message>
+        <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
+        <translation>El final de «%1» no es una tarjeta completa: sus últimas %2 líneas no se leyeron, y al guardar el mazo no se conservarán.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -122,6 +134,49 @@
 Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Quieres reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>It is not a folder of this user&apos;s.</source>
+        <translation>No es una carpeta de este usuario.</translation>
+    </message>
+    <message>
+        <source>Its permissions cannot be set.</source>
+        <translation>No se pueden establecer sus permisos.</translation>
+    </message>
+    <message>
+        <source>Unsaved cards cannot be kept in %1: %2</source>
+        <translation>No se pueden conservar las tarjetas sin guardar en %1: %2</translation>
+    </message>
+    <message>
+        <source>Its lock file cannot be made.</source>
+        <translation>No se puede crear su archivo de bloqueo.</translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
+        <translation>La tarjeta «%1» contiene el texto %2 en medio de una línea.</translation>
+    </message>
+    <message>
+        <source>%1 is a link.</source>
+        <translation>%1 es un enlace.</translation>
+    </message>
+    <message>
+        <source>Removed the damaged recovery file %1: %2</source>
+        <translation>Se eliminó el archivo de recuperación dañado %1: %2</translation>
+    </message>
+    <message>
+        <source>Its information file cannot be read.</source>
+        <translation>No se puede leer su archivo de información.</translation>
+    </message>
+    <message>
+        <source>It is missing or not a file.</source>
+        <translation>Falta o no es un archivo.</translation>
+    </message>
+    <message>
+        <source>It holds no whole deck.</source>
+        <translation>No contiene un mazo completo.</translation>
     </message>
 </context>
 <context>
@@ -404,6 +459,18 @@ What would you do then?</source>
     <message>
         <source>What were you thinking?</source>
         <translation>¿En qué estabas pensando?</translation>
+    </message>
+    <message>
+        <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
+        <translation>Memoquill no se cerró correctamente. ¿Recuperar la tarjeta sin guardar de «%1» de las %2?</translation>
+    </message>
+    <message>
+        <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
+        <translation>Memoquill no se cerró correctamente. ¿Recuperar las %1 tarjetas sin guardar de «%2» de las %3?</translation>
+    </message>
+    <message>
+        <source>Recover Cards?</source>
+        <translation>¿Recuperar tarjetas?</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,18 @@
         <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
         <translation>La carte «&#xa0;%1&#xa0;» contient le texte %2 au milieu d’une ligne, ce qu’un fichier de paquet ne peut pas contenir. Supprimez-le et enregistrez à nouveau.</translation>
     </message>
+    <message>
+        <source>It is not a Memoquill deck: no card can be read from it.</source>
+        <translation>Ce n’est pas un paquet de cartes Memoquill : aucune carte ne peut y être lue.</translation>
+    </message>
+    <message>
+        <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
+        <translation>La fin de « %1 » n’est pas une carte complète : sa dernière ligne n’a pas été lue, et l’enregistrement du paquet ne la conservera pas.</translation>
+    </message>
+    <message>
+        <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
+        <translation>La fin de « %1 » n’est pas une carte complète : ses %2 dernières lignes n’ont pas été lues, et l’enregistrement du paquet ne les conservera pas.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -122,6 +134,49 @@
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>It is not a folder of this user&apos;s.</source>
+        <translation>Ce n’est pas un dossier de cet utilisateur.</translation>
+    </message>
+    <message>
+        <source>Its permissions cannot be set.</source>
+        <translation>Impossible de régler ses droits d’accès.</translation>
+    </message>
+    <message>
+        <source>Unsaved cards cannot be kept in %1: %2</source>
+        <translation>Impossible de conserver les cartes non enregistrées dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Its lock file cannot be made.</source>
+        <translation>Impossible de créer son fichier de verrou.</translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
+        <translation>La carte « %1 » contient le texte %2 au milieu d’une ligne.</translation>
+    </message>
+    <message>
+        <source>%1 is a link.</source>
+        <translation>%1 est un lien.</translation>
+    </message>
+    <message>
+        <source>Removed the damaged recovery file %1: %2</source>
+        <translation>Fichier de récupération endommagé %1 supprimé : %2</translation>
+    </message>
+    <message>
+        <source>Its information file cannot be read.</source>
+        <translation>Son fichier d’informations est illisible.</translation>
+    </message>
+    <message>
+        <source>It is missing or not a file.</source>
+        <translation>Il est absent ou n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It holds no whole deck.</source>
+        <translation>Il ne contient pas de paquet complet.</translation>
     </message>
 </context>
 <context>
@@ -404,6 +459,18 @@ Tu aurais fait quoi, alors&#xa0;?</translation>
     <message>
         <source>What were you thinking?</source>
         <translation>Mais à quoi tu pensais&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
+        <translation>Memoquill n’a pas été fermé correctement. Récupérer la carte non enregistrée de « %1 » datant de %2 ?</translation>
+    </message>
+    <message>
+        <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
+        <translation>Memoquill n’a pas été fermé correctement. Récupérer les %1 cartes non enregistrées de « %2 » datant de %3 ?</translation>
+    </message>
+    <message>
+        <source>Recover Cards?</source>
+        <translation>Récupérer les cartes ?</translation>
     </message>
 </context>
 <context>

@@ -2,15 +2,18 @@
 
 #include "cardcreate.h"
 #include "cardreader.h"
+#include "recoveryfile.h"
 
 #include <QAction>
 
 namespace memoquill {
 
-AppWindows::AppWindows(DeckStore &deck, Platform &platform, std::function<void()> quit)
+AppWindows::AppWindows(DeckStore &deck, Platform &platform, std::function<void()> quit,
+                       RecoveryFile *recovery)
     : m_deck(deck)
     , m_platform(platform)
     , m_quit(std::move(quit))
+    , m_recovery(recovery)
 {
 }
 
@@ -24,6 +27,13 @@ AppWindows::~AppWindows()
 void AppWindows::start(StartDeck deck)
 {
     editor()->show();
+    if (m_recovery && !deck.imported) {
+        if (std::optional<RecoveredDeck> recovered = m_recovery->takeOverNewest(deck.file)) {
+            if (m_editor->offerRecovery(std::move(*recovered)))
+                return;
+            m_recovery->remove();
+        }
+    }
     if (deck.file) {
         // Queued, so that the editor is on screen before the load and any message it shows; a
         // window closed by then takes the call with it.
@@ -38,6 +48,7 @@ CardCreate *AppWindows::editor()
 {
     if (!m_editor) {
         m_editor = new CardCreate(m_deck, m_platform, *this);
+        m_editor->setRecoveryFile(m_recovery);
         connect(m_editor, &CardCreate::closed, this, [this] {
             m_editor = nullptr;
             windowClosed();
@@ -71,8 +82,19 @@ CardReader *AppWindows::existingReader() const
 
 void AppWindows::windowClosed()
 {
-    if (!m_editor && !m_reader && m_quit)
+    if (m_editor || m_reader)
+        return;
+    // A normal end: the deck was saved, or the user chose not to.
+    if (m_recovery)
+        m_recovery->remove();
+    if (m_quit)
         m_quit();
+}
+
+void AppWindows::writeRecoveryNow()
+{
+    if (m_editor)
+        m_editor->writeRecoveryNow();
 }
 
 void AppWindows::Mnew_Click()

@@ -16,6 +16,7 @@ namespace memoquill {
 class CardCreate;
 class CardReader;
 class Platform;
+class RecoveryFile;
 
 // What the editor opens at start: a deck file, the cards of an imported list, or nothing.
 struct StartDeck
@@ -32,13 +33,21 @@ class AppWindows : public QObject, public EditorLink, public ReaderLink
     Q_OBJECT
 
 public:
-    // quit runs once both windows have closed.
-    AppWindows(DeckStore &deck, Platform &platform, std::function<void()> quit);
+    // quit runs once both windows have closed. With recovery, the editor keeps the deck's
+    // unsaved state there, a start offers what a run that did not end normally left, and the
+    // normal end removes it.
+    AppWindows(DeckStore &deck, Platform &platform, std::function<void()> quit,
+               RecoveryFile *recovery = nullptr);
     ~AppWindows() override;
 
     // Creates the editor and shows it. A deck file opens once the program runs, as File > Load
     // opens the file chosen in its dialog; imported cards become a new deck without a file.
+    // Without imported cards, the unsaved deck a run left behind (of that deck file, if one is
+    // given) is offered first.
     void start(StartDeck deck = {});
+
+    // Writes what is unsaved to the recovery file at once: the program is being ended.
+    void writeRecoveryNow();
 
     // The windows, created on first reference.
     CardCreate *editor();
@@ -68,6 +77,7 @@ private:
     DeckStore &m_deck;
     Platform &m_platform;
     std::function<void()> m_quit;
+    RecoveryFile *m_recovery;
     // Null once a window has accepted a close, even before Qt deletes it.
     QPointer<CardCreate> m_editor;
     QPointer<CardReader> m_reader;

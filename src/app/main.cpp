@@ -1,6 +1,7 @@
 #include "appwindows.h"
 #include "deckstore.h"
 #include "qtplatform.h"
+#include "recoveryfile.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -38,9 +39,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     memoquill::setUpApplication(app);
-    memoquill::DeckStore deck;
     memoquill::QtPlatform platform;
-    memoquill::AppWindows windows(deck, platform, [] { QCoreApplication::quit(); });
-    windows.start(std::move(startDeck));
-    return QApplication::exec();
+    memoquill::RecoveryFile recovery;
+    return memoquill::runWindows(platform, recovery, std::move(startDeck));
 }

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "appwindows.h"
 #include "deckfile.h"
 #include "language.h"
 #include "look.h"
@@ -10,14 +11,54 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSocketNotifier>
 
+#include <csignal>
 #include <cstdio>
 
+#include <fcntl.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace memoquill {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The two ends of the socket pair that carries a signal from its handler into the event loop.
+int signalSockets[2] = {-1, -1};
+
+void onEndSignal(int)
+{
+    // Only what is safe in a signal handler: one byte into the pair.
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+}
+
+// Runs end in the event loop when SIGTERM, SIGHUP or SIGINT arrives.
+void endOnSignals(QObject *owner, const std::function<void()> &end)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSockets) != 0) {
+        printError(qt_error_string(errno));
+        return;
+    }
+    // A full pair must never block the handler; one byte is enough to end.
+    ::fcntl(signalSockets[0], F_SETFL, O_NONBLOCK);
+    auto *notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, owner, [notifier, end] {
+        notifier->setEnabled(false);
+        end();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(signal, &action, nullptr);
+}
+
+} // namespace
 
 void setUpCoreApplication()
 {
@@ -179,6 +220,28 @@ std::optional<QList<CardRecord>> importList(const QString &path)
         return std::nullopt;
     }
     return std::move(read.cards);
+}
+
+int runWindows(Platform &platform, RecoveryFile &recovery, StartDeck start)
+{
+    DeckStore deck;
+    AppWindows windows(
+        deck, platform, [] { QCoreApplication::quit(); }, &recovery);
+    bool starting = true;
+    endOnSignals(&windows, [&windows, &starting] {
+        windows.writeRecoveryNow();
+        // During the start's question, a closed box would read as No and discard the deck
+        // offered: end before any answer is taken.
+        if (starting)
+            ::_exit(0);
+        QCoreApplication::exit(0);
+    });
+    // The session manager waits for this: keep what is unsaved, and ask nothing.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &windows,
+                     [&windows] { windows.writeRecoveryNow(); });
+    windows.start(std::move(start));
+    starting = false;
+    return QApplication::exec();
 }
 
 QString missingDisplay()

@@ -12,6 +12,10 @@ class QApplication;
 
 namespace memoquill {
 
+class Platform;
+class RecoveryFile;
+struct StartDeck;
+
 // Names the application and installs the translations for the user's language: all the
 // command line needs, on the plain QCoreApplication that reads it before any window exists.
 void setUpCoreApplication();
@@ -49,6 +53,11 @@ int exportDeck(const QString &deck, const std::optional<QString> &output);
 
 // --import: the cards of the list, or nothing when it was refused (the reason printed).
 std::optional<QList<CardRecord>> importList(const QString &path);
+
+// Runs the windows until the program ends, keeping the deck's unsaved state in recovery,
+// and returns the exit status. SIGTERM, SIGHUP and SIGINT keep what is unsaved and end the
+// program without a question; so does nothing at the end of a desktop session but keep it.
+int runWindows(Platform &platform, RecoveryFile &recovery, StartDeck start);
 
 // Empty when there is a display to open the windows on, else what to tell the user.
 QString missingDisplay();

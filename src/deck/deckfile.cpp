@@ -118,12 +118,54 @@ DeckFileRead readDeckFile(const QString &path)
                                                 "cannot be loaded.")
                         .arg(path, QString::number(DeckStore::MaxCards))};
         }
-        return {std::move(read.cards), {}};
+        if (read.noFields) {
+            return {{},
+                    cannotLoad(path, QCoreApplication::translate(
+                                         "DeckFile", "It is not a Memoquill deck: no card can be "
+                                                     "read from it."))};
+        }
+        return {std::move(read.cards), {}, read.unreadLines};
     } catch (const std::bad_alloc &) {
         return {{},
                 cannotLoad(path, QCoreApplication::translate(
                                      "DeckFile", "There is not enough memory to read it."))};
     }
+}
+
+QString saveFileBytes(const QString &path, const QByteArray &bytes, bool ownerOnly)
+{
+    // A temporary file beside the target, renamed over it only once all of it is on disk: a
+    // failed or interrupted save leaves the old file whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString unreadLinesWarning(const QString &path, qsizetype lines)
+{
+    if (lines == 1) {
+        return QCoreApplication::translate("DeckFile",
+                                           "The end of '%1' is not a whole card: its last line "
+                                           "was not read, and saving the deck will not keep it.")
+            .arg(path);
+    }
+    return QCoreApplication::translate("DeckFile",
+                                       "The end of '%1' is not a whole card: its last %2 lines "
+                                       "were not read, and saving the deck will not keep them.")
+        .arg(path, QString::number(lines));
 }
 
 QString writeDeckFile(const QString &path, std::span<const CardRecord> slots)
@@ -142,18 +184,8 @@ QString writeDeckFile(const QString &path, std::span<const CardRecord> slots)
                                            "again.")
             .arg(*written.terminatorInsideLine, FieldTerminator);
     }
-    // A temporary file beside the deck, renamed over it only once all of it is on disk: a
-    // failed or interrupted save leaves the old file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotSave(path, file.errorString());
-    if (file.write(written.bytes) != written.bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    if (const QString reason = saveFileBytes(path, written.bytes); !reason.isEmpty())
         return cannotSave(path, reason);
-    }
-    if (!file.commit())
-        return cannotSave(path, file.errorString());
     return {};
 }
 

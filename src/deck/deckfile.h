@@ -32,10 +32,21 @@ struct DeckFileRead
     QList<CardRecord> cards;
     // Empty when the file was read, else the sentence that tells the user why not.
     QString failure;
+    // Lines at the end of the file that are no whole card and were not read.
+    qsizetype unreadLines = 0;
 };
 
-// Reads the deck file at path whole, as readFileBytes reads it.
+// Reads the deck file at path whole, as readFileBytes reads it. A file with text but no field
+// in it is refused: it is some other file, and a save over it would destroy it.
 DeckFileRead readDeckFile(const QString &path);
+
+// What to tell the user about a deck file whose last lines were not read.
+QString unreadLinesWarning(const QString &path, qsizetype lines);
+
+// Replaces the file at path with bytes through a temporary file beside it, or leaves the old
+// file whole. Returns the reason it failed, or an empty string. With ownerOnly the file can be
+// read and written by its owner alone.
+QString saveFileBytes(const QString &path, const QByteArray &bytes, bool ownerOnly = false);
 
 // Replaces the file at path with the slots, or leaves the old file whole. Returns the sentence
 // that tells the user why the deck was not written, or an empty string.

@@ -62,6 +62,31 @@ bool hasTerminatorInsideLine(const QString &text)
     return text.indexOf(u'\r', after) >= 0 || text.indexOf(u'\n', after) >= 0;
 }
 
+bool isBlank(char byte)
+{
+    return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\n';
+}
+
+// The lines from the first to the last that holds more than blanks; 0 when none does.
+qsizetype textLines(QByteArrayView bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && isBlank(bytes[begin]))
+        ++begin;
+    while (end > begin && isBlank(bytes[end - 1]))
+        --end;
+    if (begin == end)
+        return 0;
+    qsizetype lines = 1;
+    for (qsizetype i = begin; i < end; ++i) {
+        // CR LF, a lone CR and a lone LF each end one line.
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && bytes[i + 1] != '\n'))
+            ++lines;
+    }
+    return lines;
+}
+
 enum Encoding { Windows1252, Utf8 };
 
 // Appends every slot with a name as three fields: its text, the terminator, CR LF. False when
@@ -98,8 +123,9 @@ DeckReadResult readDeck(QByteArrayView bytes)
     QList<CardRecord> cards;
 
     // Each field runs from the start of its first line to the end of the first line that holds
-    // the terminator; what follows the last such line ends no field and is dropped.
+    // the terminator; what follows the last whole record is no card.
     qsizetype fieldStart = 0;
+    qsizetype recordStart = 0;
     for (;;) {
         const qsizetype found = bytes.indexOf(TerminatorBytes, fieldStart);
         if (found < 0)
@@ -130,6 +156,7 @@ DeckReadResult readDeck(QByteArrayView bytes)
                                         std::move(fields[Back])});
             }
             expected = Name;
+            recordStart = lineEnd;
         } else {
             ++expected;
         }
@@ -141,7 +168,12 @@ DeckReadResult readDeck(QByteArrayView bytes)
         if (fieldStart < bytes.size() && bytes[fieldStart] == '\n')
             ++fieldStart;
     }
-    return {std::move(cards), false};
+    DeckReadResult read{std::move(cards), false};
+    read.unreadLines = textLines(bytes.sliced(recordStart));
+    read.noFields = read.unreadLines > 0 && fieldStart == 0;
+    if (read.noFields)
+        read.unreadLines = 0;
+    return read;
 }
 
 DeckWriteResult writeDeck(std::span<const CardRecord> slots)

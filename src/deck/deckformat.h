@@ -24,11 +24,17 @@ struct DeckReadResult
     QList<CardRecord> cards;
     // The file holds more cards than a deck can; cards is then empty.
     bool tooManyCards = false;
+    // The bytes hold text but no terminator at all: another kind of file, not a deck.
+    bool noFields = false;
+    // The lines at the end that hold text yet are no whole card (an incomplete last record, or
+    // text after the last terminator): a save of the cards read would not keep them.
+    qsizetype unreadLines = 0;
 };
 
-// Reads the cards of a deck file. Never rejects content: text without terminators is an empty
-// deck, and records without a name, an incomplete last record and trailing lines are dropped.
-// A line that holds the terminator anywhere ends its field, and loses its last 15 characters.
+// Reads the cards of a deck file. Records without a name are dropped, as are the end that is
+// no whole card and a file without terminators; the last two are reported (noFields,
+// unreadLines) so that no save loses them unawares. A line that holds the terminator anywhere
+// ends its field, and loses its last 15 characters.
 //
 // Bytes are Windows-1252, or UTF-8 after a UTF-8 byte-order mark. CR LF, a lone CR and a lone
 // LF each end a line; texts come back with CR LF line breaks.

@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -417,19 +416,7 @@ DeckFileRead readListFile(const QString &path)
 
 QString writeListFile(const QString &path, std::span<const CardRecord> slots)
 {
-    const QByteArray bytes = writeList(slots, listFormatOf(path));
-    // The old file is replaced only once all of the new one is on disk.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return saveFileBytes(path, writeList(slots, listFormatOf(path)));
 }
 
 } // namespace memoquill

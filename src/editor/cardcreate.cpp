@@ -155,6 +155,18 @@ void CardCreate::connectHandlers()
     connect(List, &CardListBox::selectedRowClicked, this, &CardCreate::List_Click);
     TFront->installEventFilter(this);
     TBack->installEventFilter(this);
+    for (QPlainTextEdit *box : {TFront, TBack}) {
+        connect(box, &QPlainTextEdit::textChanged, this, [this] {
+            if (!m_showingTexts)
+                deckChanged();
+        });
+    }
+    m_typingPause.setSingleShot(true);
+    m_typingPause.setInterval(500);
+    m_recoveryDeadline.setSingleShot(true);
+    m_recoveryDeadline.setInterval(2000);
+    connect(&m_typingPause, &QTimer::timeout, this, &CardCreate::writeRecoveryNow);
+    connect(&m_recoveryDeadline, &QTimer::timeout, this, &CardCreate::writeRecoveryNow);
 
     // The Edit items do nothing while their menu is disabled, from the menu or a shortcut.
     const auto editItem = [this](QAction *item, void (CardCreate::*handler)()) {

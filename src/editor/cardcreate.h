@@ -4,6 +4,7 @@
 #include "platform.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -18,6 +19,8 @@ namespace memoquill {
 class AccessKeyButton;
 class CardListBox;
 class ReaderLink;
+class RecoveryFile;
+struct RecoveredDeck;
 
 // The editor window and start-up window: the card list, the shown card's name and its front
 // and back texts, and the menus with the deck commands.
@@ -54,12 +57,23 @@ public:
     // name), and shows them as a Load does; the deck is empty then, so nothing is asked first.
     void openCards(QList<CardRecord> cards);
 
+    // Keeps recovery, when given, as the deck's unsaved state: written shortly after each
+    // change, removed once New, Load or Save leaves nothing unsaved.
+    void setRecoveryFile(RecoveryFile *recovery) { m_recovery = recovery; }
+    // Writes the recovery file at once if the deck changed since it was last written (the
+    // program is being ended from outside).
+    void writeRecoveryNow();
+    // Asks whether to take the unsaved deck of a run that did not end normally as the deck,
+    // and shows it, with its card picked, if the answer is Yes. Returns whether it did.
+    bool offerRecovery(RecoveredDeck recovered);
+
     // Writes the deck, asking for a file name first when AskFileName is true. Returns whether
     // the file was written; a failure has been shown to the user.
     bool SaveDeck(bool AskFileName);
     // Reads the deck file chosen in the open dialog into the deck store. FilePath tells what
-    // was chosen; returns whether a deck was read (a failure has been shown to the user).
-    bool LoadDeck();
+    // was chosen. Returns, when a deck was read, how many lines at its end were not (a
+    // failure has been shown to the user).
+    std::optional<qsizetype> LoadDeck();
 
     // The controls, addressed by name from the other window and from the deck routines.
     QPlainTextEdit *TBack;
@@ -124,10 +138,10 @@ private:
     void Form_QueryUnload(bool &Cancel);
     void showFileError(const QString &message);
     // LoadDeck once a path is chosen: reads it into the deck store when it names a deck file.
-    bool loadDeckFrom(const QString &path);
+    std::optional<qsizetype> loadDeckFrom(const QString &path);
     // The end of Load once LoadDeck has run: the message for a wrong file type, or the deck
-    // shown.
-    void showLoadedDeck(bool loaded);
+    // shown, and a warning when its end was not read.
+    void showLoadedDeck(std::optional<qsizetype> unreadLines);
     // The card list filled with the deck's names and the first card shown.
     void showDeck();
 
@@ -139,10 +153,25 @@ private:
     // Puts the focused control's selection on the clipboard, if a text box holds a selection.
     bool copySelection();
 
+    // Shows texts in the two boxes; the program's own writes are no changes by the user.
+    void showTexts(const QString &front, const QString &back);
+    // The deck now differs from its file: a card made or deleted, a text typed or committed.
+    void deckChanged();
+    // The deck is what New, Load or Save left: nothing unsaved to recover.
+    void deckReplaced();
+
     DeckStore &m_deck;
     Platform &m_platform;
     ReaderLink &m_reader;
     bool m_closing = false;
+
+    RecoveryFile *m_recovery = nullptr;
+    bool m_recoveryDue = false;
+    bool m_showingTexts = false;
+    // The recovery file is written after a short pause in typing, and at the latest a little
+    // while after the first change it holds.
+    QTimer m_typingPause;
+    QTimer m_recoveryDeadline;
 };
 
 } // namespace memoquill

@@ -49,10 +49,10 @@ void CardCreate::BNew_Click()
     // Appended without touching the selection: an item selected before stays selected.
     List->append(name);
     LTitle->setText(name);
-    textbox::setText(TFront, QString());
-    textbox::setText(TBack, QString());
+    showTexts(QString(), QString());
     setTextBoxesReadOnly(false);
     setDeckItemsEnabled(true);
+    deckChanged();
 }
 
 void CardCreate::List_Click()
@@ -63,15 +63,20 @@ void CardCreate::List_Click()
         return;
     const CardRecord &card = m_deck.Cards(m_deck.CardIndex);
     LTitle->setText(card.name);
-    textbox::setText(TFront, card.front);
-    textbox::setText(TBack, card.back);
+    showTexts(card.front, card.back);
 }
 
 void CardCreate::AutoUpdate()
 {
     if (!m_deck.findByName(LTitle->text()))
         return;
-    m_deck.setTexts(m_deck.CardIndex, textbox::text(TFront), textbox::text(TBack));
+    QString front = textbox::text(TFront);
+    QString back = textbox::text(TBack);
+    const CardRecord &card = m_deck.Cards(m_deck.CardIndex);
+    if (card.front == front && card.back == back)
+        return;
+    m_deck.setTexts(m_deck.CardIndex, std::move(front), std::move(back));
+    deckChanged();
 }
 
 void CardCreate::BDel_Click()
@@ -93,9 +98,17 @@ void CardCreate::BDel_Click()
 
     m_deck.blank(slot);
     List->removeRow(row);
-    textbox::setText(TFront, QString());
-    textbox::setText(TBack, QString());
+    showTexts(QString(), QString());
     LTitle->setText(QString());
+    deckChanged();
+}
+
+void CardCreate::showTexts(const QString &front, const QString &back)
+{
+    m_showingTexts = true;
+    textbox::setText(TFront, front);
+    textbox::setText(TBack, back);
+    m_showingTexts = false;
 }
 
 } // namespace memoquill

@@ -5,10 +5,12 @@
 #include "cardlistbox.h"
 #include "deckfile.h"
 #include "readerlink.h"
+#include "recoveryfile.h"
 #include "textbox.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 
 namespace memoquill {
@@ -53,38 +55,41 @@ bool CardCreate::SaveDeck(bool AskFileName)
     Platform::BusyScope busy(m_platform);
     const QString failure = writeDeckFile(m_deck.FilePath, m_deck.slots());
     busy.end();
-    if (failure.isEmpty())
+    if (failure.isEmpty()) {
+        deckReplaced();
         return true;
+    }
     // The old file is untouched, so the deck still belongs where it belonged before.
     m_deck.CurrentFile = previousFile;
     showFileError(failure);
     return false;
 }
 
-bool CardCreate::LoadDeck()
+std::optional<qsizetype> CardCreate::LoadDeck()
 {
     CD1->setFileTypes(deckFileTypes());
     CD1->showOpen();
     return loadDeckFrom(CD1->fileName());
 }
 
-bool CardCreate::loadDeckFrom(const QString &path)
+std::optional<qsizetype> CardCreate::loadDeckFrom(const QString &path)
 {
     m_deck.FilePath = path;
     if (!isDeckFileName(m_deck.FilePath))
-        return false;
+        return std::nullopt;
 
     Platform::BusyScope busy(m_platform);
     DeckFileRead read = readDeckFile(m_deck.FilePath);
     if (!read.failure.isEmpty()) {
         busy.end();
         showFileError(read.failure);
-        return false;
+        return std::nullopt;
     }
     m_deck.reset();
     m_deck.assign(std::move(read.cards));
     m_deck.CurrentFile = m_deck.FilePath;
-    return true;
+    deckReplaced();
+    return read.unreadLines;
 }
 
 void CardCreate::Mnew_Click()
@@ -113,9 +118,9 @@ void CardCreate::Mnew_Click()
     setTextBoxesReadOnly(true);
     const QString empty =
         tr("There currently no cards.  Create a card first by clicking 'New Card'");
-    textbox::setText(TFront, empty);
-    textbox::setText(TBack, empty);
+    showTexts(empty, empty);
     setDeckItemsEnabled(false);
+    deckReplaced();
 }
 
 void CardCreate::MSave_Click()
@@ -146,7 +151,7 @@ void CardCreate::openDeck(const QString &path)
     showLoadedDeck(loadDeckFrom(absolute));
 }
 
-void CardCreate::showLoadedDeck(bool loaded)
+void CardCreate::showLoadedDeck(std::optional<qsizetype> unreadLines)
 {
     if (m_deck.FilePath.isEmpty())
         return;
@@ -154,8 +159,13 @@ void CardCreate::showLoadedDeck(bool loaded)
         showFileError(tr("Invalid file type!"));
         return;
     }
-    if (loaded)
-        showDeck();
+    if (!unreadLines)
+        return;
+    showDeck();
+    if (*unreadLines > 0) {
+        m_platform.msgBox(unreadLinesWarning(m_deck.FilePath, *unreadLines), tr("File Error"),
+                          MsgButtons::Ok, MsgIcon::Exclamation);
+    }
 }
 
 void CardCreate::openCards(QList<CardRecord> cards)
@@ -164,6 +174,85 @@ void CardCreate::openCards(QList<CardRecord> cards)
     m_deck.assign(std::move(cards));
     m_deck.CurrentFile = QString();
     showDeck();
+    // Read from a list, the deck has no file yet that holds it.
+    deckChanged();
+}
+
+bool CardCreate::offerRecovery(RecoveredDeck recovered)
+{
+    const QString deck = recovered.deckPath.isEmpty() ? tr("Untitled") : recovered.deckPath;
+    const QDateTime savedAt = recovered.savedAt.toLocalTime();
+    // The time alone for a deck of today, the day too for an older one.
+    const QString when = savedAt.date() == QDate::currentDate()
+                             ? QLocale().toString(savedAt.time(), QLocale::ShortFormat)
+                             : QLocale().toString(savedAt, QLocale::ShortFormat);
+    const QString question =
+        recovered.cards.size() == 1
+            ? tr("Memoquill was not closed properly. Recover the card of '%1' from %2 that was "
+                 "not saved?")
+                  .arg(deck, when)
+            : tr("Memoquill was not closed properly. Recover the %1 cards of '%2' from %3 that "
+                 "were not saved?")
+                  .arg(QString::number(recovered.cards.size()), deck, when);
+    if (m_platform.msgBox(question, tr("Recover Cards?"), MsgButtons::YesNo, MsgIcon::Question)
+        != MsgResult::Yes)
+        return false;
+
+    m_deck.reset();
+    m_deck.assign(std::move(recovered.cards));
+    m_deck.CurrentFile = recovered.deckPath;
+    if (!recovered.deckPath.isEmpty())
+        CD1->setFileName(recovered.deckPath);
+    showDeck();
+    for (int row = 0; row < List->count(); ++row) {
+        if (List->text(row) == recovered.shownCard) {
+            const QSignalBlocker quiet(List->selectionModel());
+            List->selectRow(row);
+            List_Click();
+            break;
+        }
+    }
+    return true;
+}
+
+void CardCreate::deckChanged()
+{
+    if (!m_recovery)
+        return;
+    m_recoveryDue = true;
+    m_typingPause.start();
+    if (!m_recoveryDeadline.isActive())
+        m_recoveryDeadline.start();
+}
+
+void CardCreate::deckReplaced()
+{
+    m_recoveryDue = false;
+    m_typingPause.stop();
+    m_recoveryDeadline.stop();
+    if (m_recovery)
+        m_recovery->remove();
+}
+
+void CardCreate::writeRecoveryNow()
+{
+    m_typingPause.stop();
+    m_recoveryDeadline.stop();
+    if (!m_recovery || !m_recoveryDue)
+        return;
+    m_recoveryDue = false;
+    // What a save would write now: the boxes' texts in the shown card, as AutoUpdate would
+    // store them, yet without touching the deck or its cursor.
+    const std::span<const CardRecord> slots = m_deck.slots();
+    QList<CardRecord> cards(slots.begin(), slots.end());
+    const QString shown = LTitle->text();
+    const auto card = std::find_if(cards.begin(), cards.end(),
+                                   [&shown](const CardRecord &c) { return c.name == shown; });
+    if (card != cards.end()) {
+        card->front = textbox::text(TFront);
+        card->back = textbox::text(TBack);
+    }
+    m_recovery->write(m_deck.CurrentFile.value_or(QString()), shown, cards);
 }
 
 void CardCreate::showDeck()
