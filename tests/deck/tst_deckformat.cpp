@@ -237,6 +237,36 @@ private Q_SLOTS:
         QCOMPARE(read.tooManyCards, cards == 0);
         QCOMPARE(read.cards.size(), cards);
     }
+
+    // What a save of the cards read would lose: a file with no field at all, or lines at its
+    // end that are no whole card.
+    void endThatIsNoCard_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("noFields");
+        QTest::addColumn<int>("unreadLines");
+        const QByteArray card = "c" END "f" END "b" END;
+        QTest::newRow("empty file") << QByteArray() << false << 0;
+        QTest::newRow("only blank lines") << "\r\n \t\r\n"_ba << false << 0;
+        QTest::newRow("text without terminator") << "notes\r\nmore notes"_ba << true << 0;
+        QTest::newRow("UTF-8 text without terminator") << BOM "notes"_ba << true << 0;
+        QTest::newRow("whole cards, blank lines after") << card + "\r\n\r\n " << false << 0;
+        QTest::newRow("a line of text after") << card + "junk" << false << 1;
+        QTest::newRow("a name and no more") << card + "n" END << false << 1;
+        QTest::newRow("cut inside a front") << card + "\r\nn" END "line 1\r\nline 2\rline 3\n"
+                                            << false << 4;
+        QTest::newRow("a terminator, no whole card") << "n" END "f" END ""_ba << false << 2;
+    }
+
+    void endThatIsNoCard()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, noFields);
+        QFETCH(int, unreadLines);
+        const DeckReadResult read = readDeck(bytes);
+        QCOMPARE(read.noFields, noFields);
+        QCOMPARE(read.unreadLines, unreadLines);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDeckFormat)

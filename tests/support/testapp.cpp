@@ -34,10 +34,14 @@ bool useLanguage(const QString &language)
     return installTranslations({language}) == language;
 }
 
-TestApp::TestApp()
-    : windows(std::make_unique<AppWindows>(deck, platform, [this] { ++quitCount; }))
+TestApp::TestApp(RecoveryFile *recovery, const std::function<void(ScriptedPlatform &)> &script,
+                 StartDeck start)
+    : windows(std::make_unique<AppWindows>(
+        deck, platform, [this] { ++quitCount; }, recovery))
 {
-    windows->start();
+    if (script)
+        script(platform);
+    windows->start(std::move(start));
     if (!activate(editor()))
         QTest::qFail("the editor window did not become active", __FILE__, __LINE__);
 }

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace memoquill::test {
@@ -33,7 +34,10 @@ QStringList translatedLanguages();
 class TestApp
 {
 public:
-    TestApp();
+    // With recovery, the start offers what it holds; script queues the answers first.
+    explicit TestApp(RecoveryFile *recovery = nullptr,
+                     const std::function<void(ScriptedPlatform &)> &script = {},
+                     StartDeck start = {});
     ~TestApp();
 
     DeckStore deck;
