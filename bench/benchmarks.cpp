@@ -11,6 +11,7 @@
 #include "deckfile.h"
 #include "deckformat.h"
 #include "qtplatform.h"
+#include "recoveryfile.h"
 #include "startup.h"
 #include "textbox.h"
 #include "windows1252.h"
@@ -20,7 +21,9 @@
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -89,7 +92,10 @@ public:
 // The app's windows as the program opens them, on screen, with the deck file loaded if any.
 struct Session
 {
-    explicit Session(const std::optional<QString> &deckFile)
+    // With recoveryFolder, the editor keeps its unsaved state there.
+    explicit Session(const std::optional<QString> &deckFile, const QString &recoveryFolder = {})
+        : recovery(recoveryFolder)
+        , windows{deck, platform, [] {}, recoveryFolder.isEmpty() ? nullptr : &recovery}
     {
         windows.start({.file = deckFile});
         const QDeadlineTimer deadline(5000);
@@ -106,7 +112,8 @@ struct Session
 
     DeckStore deck;
     AnsweringPlatform platform;
-    AppWindows windows{deck, platform, [] {}};
+    RecoveryFile recovery;
+    AppWindows windows;
     CardCreate *editor = windows.editor();
 };
 
@@ -160,11 +167,13 @@ int main(int argc, char *argv[])
     const QString shorter = scratch.filePath(u"shorter.mqd"_s);
     const QString saved = scratch.filePath(u"saved.mqd"_s);
     const QString floorSaved = scratch.filePath(u"floor.mqd"_s);
+    const QString thousand = scratch.filePath(u"thousand.mqd"_s);
     QList<CardRecord> generated;
     for (int i = 1; i <= cards; ++i)
         generated.append(generatedCard(i));
     if (!writeDeckFile(path, generated).isEmpty()
-        || !writeDeckFile(shorter, generated.first(cards - 1)).isEmpty())
+        || !writeDeckFile(shorter, generated.first(cards - 1)).isEmpty()
+        || !writeDeckFile(thousand, generated.first(std::min(cards, 1000))).isEmpty())
         qFatal("memoquill_bench: cannot write the decks");
     const QByteArray bytes = fileBytes(path);
     const QByteArray list = writeList(generated, ListFormat::Tabs);
@@ -174,6 +183,14 @@ int main(int argc, char *argv[])
     // Loading starts empty; editing shows the last card; adding is one card short of the
     // limit, so that the full deck's refusal does not come first; reviewing shows the reader.
     Session loading(std::nullopt), editing(path), adding(shorter), reviewing(path);
+    // Recovering keeps the whole deck's unsaved state; typing types into a deck of 1,000.
+    Session recovering(path, scratch.filePath(u"recovery"_s));
+    Session typing(thousand, scratch.filePath(u"typing"_s));
+    // A change that leaves the texts as they were: the recovery file is due.
+    const auto makeDue = [](CardCreate *editor) {
+        editor->TFront->textCursor().insertText(u"x"_s);
+        editor->TFront->textCursor().deletePreviousChar();
+    };
     {
         const QSignalBlocker quiet(editing.editor->List->selectionModel());
         editing.editor->List->selectRow(cards - 1);
@@ -223,6 +240,19 @@ int main(int argc, char *argv[])
         {"editor/save", [&] { allSaved = editing.editor->SaveDeck(false) && allSaved; },
          [&] { return allSaved && fileBytes(saved) == bytes; },
          "SaveDeck did not write the deck back unchanged"},
+        {"editor/recovery_write", [&] { recovering.editor->writeRecoveryNow(); },
+         [&] { return fileBytes(recovering.recovery.deckFile()) == bytes; },
+         "the recovery file did not hold the deck", [&] { makeDue(recovering.editor); }},
+        // A keystroke's handler with the recovery file due; the write waits for a pause.
+        {"editor/keystroke",
+         [&] {
+             for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                 QKeyEvent key(type, Qt::Key_A, Qt::NoModifier, u"a"_s);
+                 QCoreApplication::sendEvent(typing.editor->TFront, &key);
+             }
+         },
+         [&] { return textbox::text(typing.editor->TFront).endsWith(u"aaa"_s) || tiny; },
+         "the keystrokes did not reach the front box"},
         // The floor under any save: the same bytes through QSaveFile.
         {"floor/save",
          [&] {
