@@ -139,13 +139,10 @@ QString saveFileBytes(const QString &path, const QByteArray &bytes, bool ownerOn
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    const bool permitted =
+        !ownerOnly || file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!permitted || file.write(bytes) != bytes.size()) {
+        QString reason = file.errorString();
         file.cancelWriting();
         return reason;
     }
