@@ -97,7 +97,7 @@ struct Session
         : recovery(recoveryFolder)
         , windows{deck, platform, [] {}, recoveryFolder.isEmpty() ? nullptr : &recovery}
     {
-        windows.start({.file = deckFile});
+        windows.start(deckFile ? StartDeck{*deckFile} : StartDeck{});
         const QDeadlineTimer deadline(5000);
         while (!editor->windowHandle()->isExposed() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -171,9 +171,9 @@ int main(int argc, char *argv[])
     QList<CardRecord> generated;
     for (int i = 1; i <= cards; ++i)
         generated.append(generatedCard(i));
-    if (!writeDeckFile(path, generated).isEmpty()
-        || !writeDeckFile(shorter, generated.first(cards - 1)).isEmpty()
-        || !writeDeckFile(thousand, generated.first(std::min(cards, 1000))).isEmpty())
+    if (!writeDeckFile(path, generated).failure.isEmpty()
+        || !writeDeckFile(shorter, generated.first(cards - 1)).failure.isEmpty()
+        || !writeDeckFile(thousand, generated.first(std::min(cards, 1000))).failure.isEmpty())
         qFatal("memoquill_bench: cannot write the decks");
     const QByteArray bytes = fileBytes(path);
     const QByteArray list = writeList(generated, ListFormat::Tabs);

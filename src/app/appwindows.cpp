@@ -27,20 +27,25 @@ AppWindows::~AppWindows()
 void AppWindows::start(StartDeck deck)
 {
     editor()->show();
-    if (m_recovery && !deck.imported) {
-        if (std::optional<RecoveredDeck> recovered = m_recovery->takeOverNewest(deck.file)) {
+    const QString *file = std::get_if<QString>(&deck);
+    if (auto *cards = std::get_if<QList<CardRecord>>(&deck)) {
+        m_editor->openCards(std::move(*cards));
+        return;
+    }
+    if (m_recovery) {
+        const std::optional<QString> only = file ? std::optional(*file) : std::nullopt;
+        if (std::optional<RecoveredDeck> recovered = m_recovery->takeOverNewest(only)) {
             if (m_editor->offerRecovery(std::move(*recovered)))
                 return;
             m_recovery->remove();
         }
     }
-    if (deck.file) {
+    if (file) {
         // Queued, so that the editor is on screen before the load and any message it shows; a
         // window closed by then takes the call with it.
-        QMetaObject::invokeMethod(m_editor, "openDeck", Qt::QueuedConnection,
-                                  Q_ARG(QString, *deck.file));
-    } else if (deck.imported) {
-        m_editor->openCards(std::move(*deck.imported));
+        QMetaObject::invokeMethod(
+            m_editor, [editor = m_editor.data(), path = *file] { editor->openDeck(path); },
+            Qt::QueuedConnection);
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <variant>
 
 namespace memoquill {
 
@@ -18,12 +19,8 @@ class CardReader;
 class Platform;
 class RecoveryFile;
 
-// What the editor opens at start: a deck file, the cards of an imported list, or nothing.
-struct StartDeck
-{
-    std::optional<QString> file = std::nullopt;
-    std::optional<QList<CardRecord>> imported = std::nullopt;
-};
+// What the editor opens at start: nothing, a deck file's path, or the cards of an imported list.
+using StartDeck = std::variant<std::monostate, QString, QList<CardRecord>>;
 
 // Owns the two windows, each a single instance: creates the reader, hidden, the first time
 // anything refers to it, creates a window again after it was closed, and carries every call

@@ -27,9 +27,10 @@ int main(int argc, char *argv[])
                 memoquill::importList(*commandLine.importList);
             if (!cards)
                 return 1;
-            startDeck.imported = std::move(cards);
+            startDeck = std::move(*cards);
+        } else if (commandLine.deck) {
+            startDeck = *commandLine.deck;
         }
-        startDeck.file = commandLine.deck;
         // Qt aborts without a display; say what to do instead.
         if (const QString missing = memoquill::missingDisplay(); !missing.isEmpty()) {
             memoquill::printError(missing);

@@ -193,7 +193,7 @@ int exportDeck(const QString &deck, const std::optional<QString> &output)
                            .arg(*output));
             return 1;
         }
-        const QString failure = writeListFile(*output, read.cards);
+        const QString failure = writeListFile(*output, read.cards).failure;
         if (!failure.isEmpty()) {
             printError(
                 CommandLine::tr("Could not write the list to '%1'. %2").arg(*output, failure));
@@ -214,7 +214,7 @@ int exportDeck(const QString &deck, const std::optional<QString> &output)
 
 std::optional<QList<CardRecord>> importList(const QString &path)
 {
-    DeckFileRead read = readListFile(path);
+    ListFileRead read = readListFile(path);
     if (!read.failure.isEmpty()) {
         printError(path + u": "_s + read.failure);
         return std::nullopt;

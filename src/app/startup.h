@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appwindows.h"
 #include "deckstore.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@ namespace memoquill {
 
 class Platform;
 class RecoveryFile;
-struct StartDeck;
 
 // Names the application and installs the translations for the user's language: all the
 // command line needs, on the plain QCoreApplication that reads it before any window exists.

@@ -18,37 +18,41 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The translation context of the deck file messages.
+class DeckFile
+{
+    Q_DECLARE_TR_FUNCTIONS(DeckFile)
+};
+
 QString cannotLoad(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("DeckFile", "Could not load the deck from '%1'.\r\n%2")
-        .arg(path, reason);
+    return DeckFile::tr("Could not load the deck from '%1'.\r\n%2").arg(path, reason);
 }
 
 QString cannotSave(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("DeckFile", "Could not save the deck to '%1'.\r\n%2")
-        .arg(path, reason);
+    return DeckFile::tr("Could not save the deck to '%1'.\r\n%2").arg(path, reason);
 }
 
 // Why the file that info describes is no deck file to read, or an empty string.
 QString refusal(const struct stat &info)
 {
     if (S_ISREG(info.st_mode) && info.st_size > MaxDeckFileSize) {
-        return QCoreApplication::translate("DeckFile",
-                                           "The file is %1 bytes long; a deck file holds at most "
-                                           "%2 bytes.")
+        return DeckFile::tr("The file is %1 bytes long; a deck file holds at most "
+                            "%2 bytes.")
             .arg(qint64(info.st_size))
             .arg(MaxDeckFileSize);
     }
     // Whole sentences, so that each language can say them its own way.
-    const char *const kind =
-        S_ISREG(info.st_mode)   ? nullptr
-        : S_ISDIR(info.st_mode) ? QT_TRANSLATE_NOOP("DeckFile", "It is a folder, not a file.")
-        : S_ISFIFO(info.st_mode)
-            ? QT_TRANSLATE_NOOP("DeckFile", "It is a named pipe (FIFO), not a file.")
-        : S_ISSOCK(info.st_mode) ? QT_TRANSLATE_NOOP("DeckFile", "It is a socket, not a file.")
-                                 : QT_TRANSLATE_NOOP("DeckFile", "It is a device, not a file.");
-    return kind ? QCoreApplication::translate("DeckFile", kind) : QString();
+    if (S_ISREG(info.st_mode))
+        return {};
+    if (S_ISDIR(info.st_mode))
+        return DeckFile::tr("It is a folder, not a file.");
+    if (S_ISFIFO(info.st_mode))
+        return DeckFile::tr("It is a named pipe (FIFO), not a file.");
+    if (S_ISSOCK(info.st_mode))
+        return DeckFile::tr("It is a socket, not a file.");
+    return DeckFile::tr("It is a device, not a file.");
 }
 
 } // namespace
@@ -98,8 +102,7 @@ FileBytes readFileBytes(const QString &path)
             return {{}, file.errorString()};
         return {std::move(bytes), {}};
     } catch (const std::bad_alloc &) {
-        return {{},
-                QCoreApplication::translate("DeckFile", "There is not enough memory to read it.")};
+        return {{}, DeckFile::tr("There is not enough memory to read it.")};
     }
 }
 
@@ -113,76 +116,68 @@ DeckFileRead readDeckFile(const QString &path)
         if (read.tooManyCards) {
             // One arg() call: a second would read a "%2" in the path as its own.
             return {{},
-                    QCoreApplication::translate("DeckFile",
-                                                "The deck in '%1' has more than %2 cards and "
-                                                "cannot be loaded.")
+                    DeckFile::tr("The deck in '%1' has more than %2 cards and "
+                                 "cannot be loaded.")
                         .arg(path, QString::number(DeckStore::MaxCards))};
         }
         if (read.noFields) {
             return {{},
-                    cannotLoad(path, QCoreApplication::translate(
-                                         "DeckFile", "It is not a Memoquill deck: no card can be "
-                                                     "read from it."))};
+                    cannotLoad(path, DeckFile::tr("It is not a Memoquill deck: no card can be "
+                                                  "read from it."))};
         }
         return {std::move(read.cards), {}, read.unreadLines};
     } catch (const std::bad_alloc &) {
-        return {{},
-                cannotLoad(path, QCoreApplication::translate(
-                                     "DeckFile", "There is not enough memory to read it."))};
+        return {{}, cannotLoad(path, DeckFile::tr("There is not enough memory to read it."))};
     }
 }
 
-QString saveFileBytes(const QString &path, const QByteArray &bytes, bool ownerOnly)
+FileResult saveFileBytes(const QString &path, const QByteArray &bytes, bool ownerOnly)
 {
     // A temporary file beside the target, renamed over it only once all of it is on disk: a
     // failed or interrupted save leaves the old file whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return {file.errorString()};
     const bool permitted =
         !ownerOnly || file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (!permitted || file.write(bytes) != bytes.size()) {
         QString reason = file.errorString();
         file.cancelWriting();
-        return reason;
+        return {reason};
     }
     if (!file.commit())
-        return file.errorString();
+        return {file.errorString()};
     return {};
 }
 
 QString unreadLinesWarning(const QString &path, qsizetype lines)
 {
     if (lines == 1) {
-        return QCoreApplication::translate("DeckFile",
-                                           "The end of '%1' is not a whole card: its last line "
-                                           "was not read, and saving the deck will not keep it.")
+        return DeckFile::tr("The end of '%1' is not a whole card: its last line "
+                            "was not read, and saving the deck will not keep it.")
             .arg(path);
     }
-    return QCoreApplication::translate("DeckFile",
-                                       "The end of '%1' is not a whole card: its last %2 lines "
-                                       "were not read, and saving the deck will not keep them.")
+    return DeckFile::tr("The end of '%1' is not a whole card: its last %2 lines "
+                        "were not read, and saving the deck will not keep them.")
         .arg(path, QString::number(lines));
 }
 
-QString writeDeckFile(const QString &path, std::span<const CardRecord> slots)
+FileResult writeDeckFile(const QString &path, std::span<const CardRecord> slots)
 {
     DeckWriteResult written;
     try {
         written = writeDeck(slots);
     } catch (const std::bad_alloc &) {
-        return cannotSave(path, QCoreApplication::translate(
-                                    "DeckFile", "There is not enough memory to write it."));
+        return {cannotSave(path, DeckFile::tr("There is not enough memory to write it."))};
     }
     if (written.terminatorInsideLine) {
-        return QCoreApplication::translate("DeckFile",
-                                           "The card '%1' contains the text %2 inside a line, "
-                                           "which a deck file cannot hold. Remove it and save "
-                                           "again.")
-            .arg(*written.terminatorInsideLine, FieldTerminator);
+        return {DeckFile::tr("The card '%1' contains the text %2 inside a line, "
+                             "which a deck file cannot hold. Remove it and save "
+                             "again.")
+                    .arg(*written.terminatorInsideLine, FieldTerminator)};
     }
-    if (const QString reason = saveFileBytes(path, written.bytes); !reason.isEmpty())
-        return cannotSave(path, reason);
+    if (const QString reason = saveFileBytes(path, written.bytes).failure; !reason.isEmpty())
+        return {cannotSave(path, reason)};
     return {};
 }
 

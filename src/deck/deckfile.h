@@ -16,6 +16,14 @@ QString deckFileName(const QString &chosen);
 // fits a desktop. A larger file is no deck, and is refused before it is read.
 inline constexpr qint64 MaxDeckFileSize = qint64(1) << 30;
 
+// What writing a file gives back. Every read and write of the deck library answers so: a
+// result whose failure is empty when it went through, else the sentence that tells the user
+// why not.
+struct FileResult
+{
+    QString failure;
+};
+
 struct FileBytes
 {
     QByteArray bytes;
@@ -44,12 +52,11 @@ DeckFileRead readDeckFile(const QString &path);
 QString unreadLinesWarning(const QString &path, qsizetype lines);
 
 // Replaces the file at path with bytes through a temporary file beside it, or leaves the old
-// file whole. Returns the reason it failed, or an empty string. With ownerOnly the file can be
+// file whole. With ownerOnly the file can be
 // read and written by its owner alone.
-QString saveFileBytes(const QString &path, const QByteArray &bytes, bool ownerOnly = false);
+FileResult saveFileBytes(const QString &path, const QByteArray &bytes, bool ownerOnly = false);
 
-// Replaces the file at path with the slots, or leaves the old file whole. Returns the sentence
-// that tells the user why the deck was not written, or an empty string.
-QString writeDeckFile(const QString &path, std::span<const CardRecord> slots);
+// Replaces the file at path with the slots, or leaves the old file whole.
+FileResult writeDeckFile(const QString &path, std::span<const CardRecord> slots);
 
 } // namespace memoquill

@@ -75,7 +75,7 @@ public:
     void assign(QList<CardRecord> cards);
 
     // The slots 1..CardCount, for writing the deck out.
-    std::span<const CardRecord> slots() const
+    std::span<const CardRecord> cardSlots() const
     {
         return {m_cards.constData(), static_cast<std::size_t>(m_cardCount)};
     }

@@ -169,9 +169,9 @@ bool RecoveryFile::write(const QString &deckPath, const QString &shownCard,
         }
     }
     // The deck first: an info file always has its deck beside it.
-    reason = saveFileBytes(pathOf(DeckSuffix), deck.bytes, true);
+    reason = saveFileBytes(pathOf(DeckSuffix), deck.bytes, true).failure;
     if (reason.isEmpty())
-        reason = saveFileBytes(pathOf(InfoSuffix), QJsonDocument(info).toJson(), true);
+        reason = saveFileBytes(pathOf(InfoSuffix), QJsonDocument(info).toJson(), true).failure;
     if (!reason.isEmpty())
         return fail();
     m_written = true;

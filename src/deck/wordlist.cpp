@@ -399,7 +399,7 @@ QByteArray writeList(std::span<const CardRecord> slots, ListFormat format)
     return text.toUtf8();
 }
 
-DeckFileRead readListFile(const QString &path)
+ListFileRead readListFile(const QString &path)
 {
     FileBytes file = readFileBytes(path);
     if (!file.failure.isEmpty())
@@ -414,7 +414,7 @@ DeckFileRead readListFile(const QString &path)
     }
 }
 
-QString writeListFile(const QString &path, std::span<const CardRecord> slots)
+FileResult writeListFile(const QString &path, std::span<const CardRecord> slots)
 {
     return saveFileBytes(path, writeList(slots, listFormatOf(path)));
 }

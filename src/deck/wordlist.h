@@ -54,10 +54,16 @@ QByteArray writeList(std::span<const CardRecord> slots, ListFormat format);
 // Reads the list at path whole, with the checks of a deck file: only a regular file of at most
 // MaxDeckFileSize bytes. The format follows the file's name. A failure for a fault in the list
 // starts with its line.
-DeckFileRead readListFile(const QString &path);
+struct ListFileRead
+{
+    QList<CardRecord> cards;
+    // Empty when the list was read, else the sentence that tells the user why not.
+    QString failure;
+};
+ListFileRead readListFile(const QString &path);
 
 // Replaces the file at path with the slots as a list, in the format its name tells, or leaves
-// the old file whole. Returns why it could not, or an empty string.
-QString writeListFile(const QString &path, std::span<const CardRecord> slots);
+// the old file whole.
+FileResult writeListFile(const QString &path, std::span<const CardRecord> slots);
 
 } // namespace memoquill

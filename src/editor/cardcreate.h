@@ -52,7 +52,7 @@ public:
 
     // Loads the deck file at path, given at start, as File > Load loads the file chosen in its
     // dialog; the deck is empty then, so nothing is asked first.
-    Q_INVOKABLE void openDeck(const QString &path);
+    void openDeck(const QString &path);
     // Makes cards read from a word list the deck, a new one without a file (Save asks for a
     // name), and shows them as a Load does; the deck is empty then, so nothing is asked first.
     void openCards(QList<CardRecord> cards);
@@ -137,6 +137,8 @@ private:
     // The close request: offers to save, may refuse the close, and closes the reader.
     void Form_QueryUnload(bool &Cancel);
     void showFileError(const QString &message);
+    // The one entry of the file dialogs' type list.
+    static QString deckFileTypes();
     // LoadDeck once a path is chosen: reads it into the deck store when it names a deck file.
     std::optional<qsizetype> loadDeckFrom(const QString &path);
     // The end of Load once LoadDeck has run: the message for a wrong file type, or the deck

@@ -15,16 +15,12 @@
 
 namespace memoquill {
 
-namespace {
-
-// The one entry of the file dialogs' type list. The file dialog matches files by the ".mqd" in
-// its last parentheses, so a translation keeps "(.mqd)" at its end.
-QString deckFileTypes()
+QString CardCreate::deckFileTypes()
 {
-    return CardCreate::tr("Memofile (.mqd)");
+    // The file dialog matches files by the ".mqd" in the last parentheses, so a translation
+    // keeps "(.mqd)" at its end.
+    return tr("Memofile (.mqd)");
 }
-
-} // namespace
 
 void CardCreate::showFileError(const QString &message)
 {
@@ -53,7 +49,7 @@ bool CardCreate::SaveDeck(bool AskFileName)
     }
 
     Platform::BusyScope busy(m_platform);
-    const QString failure = writeDeckFile(m_deck.FilePath, m_deck.slots());
+    const QString failure = writeDeckFile(m_deck.FilePath, m_deck.cardSlots()).failure;
     busy.end();
     if (failure.isEmpty()) {
         deckReplaced();
@@ -243,7 +239,7 @@ void CardCreate::writeRecoveryNow()
     m_recoveryDue = false;
     // What a save would write now: the boxes' texts in the shown card, as AutoUpdate would
     // store them, yet without touching the deck or its cursor.
-    const std::span<const CardRecord> slots = m_deck.slots();
+    const std::span<const CardRecord> slots = m_deck.cardSlots();
     QList<CardRecord> cards(slots.begin(), slots.end());
     const QString shown = LTitle->text();
     const auto card = std::find_if(cards.begin(), cards.end(),

@@ -26,6 +26,9 @@ QWidget *dialogParent()
 
 class QtFileDialog final : public FileDialog
 {
+    // Translated as the file dialog's texts, whichever class shows it.
+    Q_DECLARE_TR_FUNCTIONS(FileDialog)
+
 public:
     explicit QtFileDialog(QWidget *owner)
         : m_owner(owner)
@@ -83,9 +86,8 @@ private:
     {
         if (!QFileInfo::exists(written))
             return true;
-        const QString question = QCoreApplication::translate(
-                                     "FileDialog", "%1 already exists.\nDo you want to replace it?")
-                                     .arg(QFileInfo(written).fileName());
+        const QString question =
+            tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(written).fileName());
         return QMessageBox::warning(m_dialog, m_dialog->windowTitle(), question,
                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                == QMessageBox::Yes;

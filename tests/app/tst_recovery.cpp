@@ -223,7 +223,7 @@ private Q_SLOTS:
         // An imported list never asks.
         withDeck.windows.reset();
         RecoveryFile third(folder);
-        TestApp imported(&third, {}, StartDeck{std::nullopt, QList<CardRecord>{{u"I"_s, {}, {}}}});
+        TestApp imported(&third, {}, StartDeck{QList<CardRecord>{{u"I"_s, {}, {}}}});
         QCOMPARE(imported.deck.CardCount(), 1);
         VERIFY_SCRIPT_DONE(imported);
     }

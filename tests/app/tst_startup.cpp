@@ -100,7 +100,7 @@ private Q_SLOTS:
         QVERIFY(
             writeAll(path, deckRecord("Apple", "red", "fruit") + deckRecord("Pear", "green", "")));
         Started app;
-        start(app, {.file = path});
+        start(app, StartDeck{path});
         verifyFirstCardOpen(app, {u"Apple"_s, u"Pear"_s}, u"red"_s);
         QCOMPARE(app.deck.CardIndex, 1);
         // Save and the close question now name the file.
@@ -114,7 +114,7 @@ private Q_SLOTS:
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
         Started app;
-        start(app, {.file = u"rel.mqd"_s});
+        start(app, StartDeck{u"rel.mqd"_s});
         QDir::setCurrent(before);
         QCOMPARE(app.deck.CurrentFile, std::optional<QString>(dir.filePath(u"rel.mqd"_s)));
     }
@@ -137,7 +137,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(name);
         Started app;
         app.platform.answerMessage(MsgResult::Ok);
-        start(app, {.file = path});
+        start(app, StartDeck{path});
         const ShownBox box = app.platform.takeShown();
         QCOMPARE(box.prompt, prompt.contains(u"%1"_s) ? prompt.arg(path) : prompt);
         QCOMPARE(box.title, u"File Error"_s);
@@ -219,7 +219,7 @@ private Q_SLOTS:
         const std::optional<QList<CardRecord>> cards = importList(list);
         QVERIFY(cards);
         Started app;
-        start(app, {.imported = cards});
+        start(app, StartDeck{*cards});
         verifyFirstCardOpen(app, {u"Apple"_s, u"fruit"_s}, u"Apple"_s);
         QCOMPARE(textOf(app.windows.existingEditor()->TBack), u"red\r\nround"_s);
         // A new deck: no file, so closing asks to save it as after New Card.
@@ -255,7 +255,7 @@ private Q_SLOTS:
         const QList<CardRecord> deck{{u"A"_s, u"two\r\nlines"_s, u"fish & chips <b>"_s},
                                      {u"B"_s, u"Ωμέγα café"_s, {}},
                                      {u"C"_s, {}, u"1 < 2\r\n"_s}};
-        QCOMPARE(writeDeckFile(dir.filePath(u"deck.mqd"_s), deck), QString());
+        QCOMPARE(writeDeckFile(dir.filePath(u"deck.mqd"_s), deck).failure, QString());
         const Run toFile =
             runWithoutDisplay({u"--export"_s, u"deck.mqd"_s, u"--output"_s, u"list.txt"_s});
         QCOMPARE(toFile.errors, QString());
@@ -267,7 +267,7 @@ private Q_SLOTS:
         const std::optional<QList<CardRecord>> cards = importList(dir.filePath(u"list.txt"_s));
         QVERIFY(cards);
         Started app;
-        start(app, {.imported = cards});
+        start(app, StartDeck{*cards});
         QCOMPARE(app.deck.CardCount(), deck.size());
         for (qint16 i = 1; i <= app.deck.CardCount(); ++i) {
             QCOMPARE(app.deck.Cards(i).front, deck.at(i - 1).front);

@@ -39,7 +39,7 @@ private Q_SLOTS:
     void writesWholeAndReadsBack()
     {
         const QString path = dir.filePath(u"deck.mqd"_s);
-        QCOMPARE(writeDeckFile(path, OneCard), QString());
+        QCOMPARE(writeDeckFile(path, OneCard).failure, QString());
         QCOMPARE(contentOf(path), OneCardBytes);
         const DeckFileRead read = readDeckFile(path);
         QCOMPARE(read.failure, QString());
@@ -47,7 +47,7 @@ private Q_SLOTS:
 
         // A second save replaces the first whole, and leaves nothing beside it.
         const QList<CardRecord> two{{u"A"_s, {}, {}}, {u"B"_s, u"x\r\ny"_s, {}}};
-        QCOMPARE(writeDeckFile(path, two), QString());
+        QCOMPARE(writeDeckFile(path, two).failure, QString());
         QCOMPARE(readDeckFile(path).cards, two);
         QCOMPARE(filesInDir(), QStringList{u"deck.mqd"_s});
     }
@@ -55,9 +55,9 @@ private Q_SLOTS:
     void refusedDeckLeavesTheOldFile()
     {
         const QString path = dir.filePath(u"kept.mqd"_s);
-        QCOMPARE(writeDeckFile(path, OneCard), QString());
+        QCOMPARE(writeDeckFile(path, OneCard).failure, QString());
         const QList<CardRecord> shifted{{u"Bad"_s, u"a)}]d8h0-0h8b)}]\r\nb"_s, {}}};
-        QCOMPARE(writeDeckFile(path, shifted),
+        QCOMPARE(writeDeckFile(path, shifted).failure,
                  u"The card 'Bad' contains the text )}]d8h0-0h8b)}] inside a line, which a deck "
                  u"file cannot hold. Remove it and save again."_s);
         QCOMPARE(contentOf(path), OneCardBytes);
@@ -68,7 +68,7 @@ private Q_SLOTS:
     {
         // A folder that does not exist: the reason, and nothing written.
         const QString missing = dir.filePath(u"nowhere/deck.mqd"_s);
-        const QString saveFailure = writeDeckFile(missing, OneCard);
+        const QString saveFailure = writeDeckFile(missing, OneCard).failure;
         QVERIFY2(saveFailure.startsWith(u"Could not save the deck to '%1'.\r\n"_s.arg(missing)),
                  qPrintable(saveFailure));
         QVERIFY(saveFailure.size()
@@ -83,7 +83,7 @@ private Q_SLOTS:
         // A path through a regular file can be neither created nor read.
         const QString file = dir.filePath(u"plain"_s);
         QVERIFY(QFile(file).open(QIODevice::WriteOnly));
-        QVERIFY(!writeDeckFile(file + u"/deck.mqd"_s, OneCard).isEmpty());
+        QVERIFY(!writeDeckFile(file + u"/deck.mqd"_s, OneCard).failure.isEmpty());
         QVERIFY(!readDeckFile(file + u"/deck.mqd"_s).failure.isEmpty());
     }
 };

@@ -32,7 +32,7 @@ private Q_SLOTS:
         // A search over no slots touches no record and leaves the cursor on CardCount + 1.
         QVERIFY(!deck.findByName(QString()));
         QCOMPARE(deck.CardIndex, 1);
-        QVERIFY(deck.slots().empty());
+        QVERIFY(deck.cardSlots().empty());
     }
 
     void resetLeavesOneBlankRecordAndKeepsTheCursor()
@@ -41,13 +41,13 @@ private Q_SLOTS:
         deck.CardIndex = 2;
         deck.reset();
         QCOMPARE(deck.CardCount(), 0);
-        QVERIFY(deck.slots().empty());
+        QVERIFY(deck.cardSlots().empty());
         QCOMPARE(deck.Cards(1), CardRecord{});
         QCOMPARE(deck.CardIndex, 2);
         // The next append fills slot 1, which a save then writes alone.
         QVERIFY(deck.append({u"C"_s, {}, {}}));
-        QCOMPARE(deck.slots().size(), 1u);
-        QCOMPARE(deck.slots().front(), (CardRecord{u"C"_s, {}, {}}));
+        QCOMPARE(deck.cardSlots().size(), 1u);
+        QCOMPARE(deck.cardSlots().front(), (CardRecord{u"C"_s, {}, {}}));
     }
 
     void appendKeepsEarlierSlots()
@@ -68,7 +68,7 @@ private Q_SLOTS:
         QCOMPARE(deck.CardCount(), 32767);
         QVERIFY(!deck.append({u"one too many"_s, {}, {}}));
         QCOMPARE(deck.CardCount(), 32767);
-        QCOMPARE(deck.slots().size(), 32767u);
+        QCOMPARE(deck.cardSlots().size(), 32767u);
         // A miss in a full deck still leaves the cursor one past the end.
         QVERIFY(!deck.findByName(u"absent"_s));
         QCOMPARE(deck.CardIndex, 32768);
@@ -143,10 +143,10 @@ private Q_SLOTS:
         DeckStore deck = deckOf({u"A"_s, u"B"_s, u"C"_s});
         deck.assign({{u"X"_s, {}, {}}});
         QCOMPARE(deck.CardCount(), 1);
-        QCOMPARE(deck.slots().front(), (CardRecord{u"X"_s, {}, {}}));
+        QCOMPARE(deck.cardSlots().front(), (CardRecord{u"X"_s, {}, {}}));
         deck.assign({});
         QCOMPARE(deck.CardCount(), 0);
-        QVERIFY(deck.slots().empty());
+        QVERIFY(deck.cardSlots().empty());
         QCOMPARE(deck.Cards(1), CardRecord{});
     }
 

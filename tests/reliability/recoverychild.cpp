@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     const QString saveAs = args.at(3);
     StartDeck start;
     if (args.size() > 4)
-        start.file = args.at(4);
+        start = args.at(4);
 
     ScriptedPlatform platform;
     RecoveryFile recovery(folder);
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
         });
     } else {
         platform.answerMessage(MsgResult::Yes);
-        if (!start.file)
+        if (std::holds_alternative<std::monostate>(start))
             platform.answerSaveDialog(saveAs);
         platform.answerMessage(MsgResult::No);
         QTimer::singleShot(0, &app, [] {

@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     const QString path = QString::fromLocal8Bit(argv[1]);
     const QList<memoquill::CardRecord> decks[2] = {bigDeck('a'), bigDeck('b')};
     for (unsigned long saves = 0;; ++saves) {
-        const QString failure = memoquill::writeDeckFile(path, decks[saves % 2]);
+        const QString failure = memoquill::writeDeckFile(path, decks[saves % 2]).failure;
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "save failed: %s\n", qPrintable(failure));
             return 1;

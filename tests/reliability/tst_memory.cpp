@@ -50,7 +50,7 @@ private Q_SLOTS:
     {
         const QString path = dir.filePath(u"kept.mqd"_s);
         const QList<memoquill::CardRecord> old{{u"Old"_s, u"front"_s, u"back"_s}};
-        QCOMPARE(memoquill::writeDeckFile(path, old), QString());
+        QCOMPARE(memoquill::writeDeckFile(path, old).failure, QString());
         QCOMPARE(runChild(u"save"_s, path),
                  u"failure: Could not save the deck to '%1'.\r\nThere is not enough memory to "
                  u"write it."_s.arg(path));
