@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>A deck file (.mqd) to open.</source>
-        <translation>Eine Stapeldatei (.mqd), die geöffnet werden soll.</translation>
+        <translation>Eine Lernkartendatei (.mqd), die geöffnet werden soll.</translation>
     </message>
     <message>
         <source>Start with a new deck of the cards in LIST, a word list separated by tabs, or by commas when its name ends in .csv.</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>The file is %1 bytes long; a deck file holds at most %2 bytes.</source>
-        <translation>Die Datei ist %1 Byte groß; eine Stapeldatei umfasst höchstens %2 Byte.</translation>
+        <translation>Die Datei ist %1 Byte groß; eine Lernkartendatei darf höchstens %2 Byte groß sein.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
-        <translation>Die Karte „%1“ enthält den Text %2 mitten in einer Zeile, was eine Stapeldatei nicht speichern kann. Entfernen Sie ihn und speichern Sie erneut.</translation>
+        <translation>Die Karte „%1“ enthält den Text %2 mitten in einer Zeile, was in einer Lernkartendatei nicht gespeichert werden kann. Entfernen Sie ihn und speichern Sie erneut.</translation>
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
@@ -187,7 +187,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>the name contains %1, which a deck file cannot hold</source>
-        <translation>der Name enthält %1, was eine Stapeldatei nicht aufnehmen kann</translation>
+        <translation>der Name enthält %1, was in einer Lernkartendatei nicht gespeichert werden kann</translation>
     </message>
     <message>
         <source>expected 2 or 3 fields separated by commas, found %1</source>
@@ -222,7 +222,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>There currently no cards.  Create a card first <byte value="xd"/>
 by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
 </source>
-        <translation>Zurzeit gibt es keine Karten. Erstellen Sie zuerst eine Karte mit „Neue Karte“ oder öffnen Sie eine Memoquill-Datei.<byte value="xd"/>
+        <translation>Zurzeit gibt es keine Karten. Erstellen Sie zuerst eine Karte<byte value="xd"/>
+mit „Neue Karte“ oder öffnen Sie eine Memoquill-Datei.<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -252,17 +253,20 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     <message>
         <source>Card List</source>
         <comment>caption, 41 pixels wide</comment>
+        <translatorcomment>“Kartenliste” does not fit 41 pixels; the list below shows what the cards are.</translatorcomment>
         <translation>Karten</translation>
     </message>
     <message>
         <source>Back</source>
         <comment>caption, 25 pixels wide</comment>
-        <translation>RS</translation>
+        <translatorcomment>“Rückseite” and even “Hinten” do not fit 25 pixels; “Hint.” beside “Vorn” reads at once as the back, where “RS” needed the boxes to be understood.</translatorcomment>
+        <translation>Hint.</translation>
     </message>
     <message>
         <source>Front</source>
         <comment>caption, 25 pixels wide</comment>
-        <translation>VS</translation>
+        <translatorcomment>“Vorderseite” and “Vorne” do not fit 25 pixels; “Vorn” is the whole word, read at once as the front.</translatorcomment>
+        <translation>Vorn</translation>
     </message>
     <message>
         <source>The cards of the deck; pick one to show and edit it</source>
@@ -314,11 +318,11 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>Save As</source>
-        <translation>Speichern unter</translation>
+        <translation>Speichern unter …</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation>Ö&amp;ffnen</translation>
+        <translation>Ö&amp;ffnen …</translation>
     </message>
     <message>
         <source>Crash my Computer!</source>
@@ -493,7 +497,8 @@ Was würdest du dann machen?</translation>
     <message>
         <source>Skip First Card</source>
         <comment>check box, 89 pixels wide</comment>
-        <translation>Ohne Karte 1</translation>
+        <translatorcomment>“Erste Karte überspringen” does not fit 89 pixels; the ordinal “1.” says the first card, where “Karte 1” read as a card named 1.</translatorcomment>
+        <translation>Ohne 1. Karte</translation>
     </message>
     <message>
         <source>Next Card</source>
@@ -526,7 +531,7 @@ Was würdest du dann machen?</translation>
     </message>
     <message>
         <source>Picks the next card at random</source>
-        <translation>Wählt die nächste Karte zufällig</translation>
+        <translation>Wählt die nächste Karte zufällig aus</translation>
     </message>
     <message>
         <source>Leaves the first card out of the review</source>
@@ -558,11 +563,11 @@ Was würdest du dann machen?</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation>Speichern unter</translation>
+        <translation>Speichern unter …</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation>Öffnen</translation>
+        <translation>Öffnen …</translation>
     </message>
     <message>
         <source>Exit</source>

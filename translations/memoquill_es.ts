@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>With --export: write the list to LIST instead, separated by commas when its name ends in .csv.</source>
-        <translation>Con --export: escribir la lista en LIST, separada por comas si su nombre termina en .csv.</translation>
+        <translation>Con --export: escribir la lista en LIST en lugar de en la salida estándar, separada por comas si su nombre termina en .csv.</translation>
     </message>
     <message>
         <source>--%1 can be given only once.</source>
@@ -222,7 +222,8 @@ Do you want to replace it?</source>
         <source>There currently no cards.  Create a card first <byte value="xd"/>
 by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
 </source>
-        <translation>De momento no hay tarjetas. Crea primero una tarjeta con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
+        <translation>De momento no hay tarjetas. Crea primero una tarjeta<byte value="xd"/>
+con «Nueva tarjeta» o abre un archivo de Memoquill.<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -252,16 +253,19 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     <message>
         <source>Card List</source>
         <comment>caption, 41 pixels wide</comment>
+        <translatorcomment>“Lista de tarjetas” does not fit 41 pixels; the list below shows what the cards are.</translatorcomment>
         <translation>Tarjetas</translation>
     </message>
     <message>
         <source>Back</source>
         <comment>caption, 25 pixels wide</comment>
+        <translatorcomment>“Reverso” does not fit 25 pixels; “Anv.” and “Rev.” are the usual short forms of anverso and reverso, read at once as a pair.</translatorcomment>
         <translation>Rev.</translation>
     </message>
     <message>
         <source>Front</source>
         <comment>caption, 25 pixels wide</comment>
+        <translatorcomment>“Anverso” does not fit 25 pixels; “Anv.” and “Rev.” are the usual short forms of anverso and reverso, read at once as a pair.</translatorcomment>
         <translation>Anv.</translation>
     </message>
     <message>
@@ -314,11 +318,11 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>Save As</source>
-        <translation>Guardar como</translation>
+        <translation>Guardar como…</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation>&amp;Abrir</translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>Crash my Computer!</source>
@@ -330,11 +334,11 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Edición</translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation>Edición</translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -493,7 +497,8 @@ What would you do then?</source>
     <message>
         <source>Skip First Card</source>
         <comment>check box, 89 pixels wide</comment>
-        <translation>Sin la tarjeta 1</translation>
+        <translatorcomment>“Omitir la primera tarjeta” does not fit 89 pixels; “1.ª” is the standard Spanish short form of “primera”, where “la tarjeta 1” read as a card named 1.</translatorcomment>
+        <translation>Omitir la 1.ª</translation>
     </message>
     <message>
         <source>Next Card</source>
@@ -558,11 +563,11 @@ What would you do then?</source>
     </message>
     <message>
         <source>Save As</source>
-        <translation>Guardar como</translation>
+        <translation>Guardar como…</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation>Abrir</translation>
+        <translation>Abrir…</translation>
     </message>
     <message>
         <source>Exit</source>

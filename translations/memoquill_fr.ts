@@ -5,11 +5,11 @@
     <name>CommandLine</name>
     <message>
         <source>Write study cards and review them one by one.</source>
-        <translation>Rédiger des cartes mémoire et les réviser une à une.</translation>
+        <translation>Rédiger des cartes de révision et les revoir une à une.</translation>
     </message>
     <message>
         <source>A deck file (.mqd) to open.</source>
-        <translation>Un fichier de paquet (.mqd) à ouvrir.</translation>
+        <translation>Un fichier de cartes (.mqd) à ouvrir.</translation>
     </message>
     <message>
         <source>Start with a new deck of the cards in LIST, a word list separated by tabs, or by commas when its name ends in .csv.</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>The file is %1 bytes long; a deck file holds at most %2 bytes.</source>
-        <translation>Le fichier fait %1 octets&#xa0;; un fichier de paquet en fait au plus %2.</translation>
+        <translation>Le fichier fait %1 octets&#xa0;; un fichier de cartes en fait au plus %2.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
-        <translation>La carte «&#xa0;%1&#xa0;» contient le texte %2 au milieu d’une ligne, ce qu’un fichier de paquet ne peut pas contenir. Supprimez-le et enregistrez à nouveau.</translation>
+        <translation>La carte «&#xa0;%1&#xa0;» contient le texte %2 au milieu d’une ligne, ce qu’un fichier de cartes ne peut pas contenir. Supprimez-le et enregistrez à nouveau.</translation>
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
@@ -187,7 +187,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>the name contains %1, which a deck file cannot hold</source>
-        <translation>le nom contient %1, qu’un fichier de paquet ne peut pas contenir</translation>
+        <translation>le nom contient %1, qu’un fichier de cartes ne peut pas contenir</translation>
     </message>
     <message>
         <source>expected 2 or 3 fields separated by commas, found %1</source>
@@ -222,7 +222,8 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>There currently no cards.  Create a card first <byte value="xd"/>
 by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
 </source>
-        <translation>Il n’y a aucune carte pour l’instant. Créez d’abord une carte avec «&#xa0;Nouvelle carte&#xa0;» ou ouvrez un fichier Memoquill.<byte value="xd"/>
+        <translation>Il n’y a aucune carte pour l’instant. Créez d’abord une carte<byte value="xd"/>
+avec «&#xa0;Nouvelle carte&#xa0;» ou ouvrez un fichier Memoquill.<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -252,16 +253,19 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     <message>
         <source>Card List</source>
         <comment>caption, 41 pixels wide</comment>
+        <translatorcomment>“Liste des cartes” does not fit 41 pixels; the list below shows what the cards are.</translatorcomment>
         <translation>Cartes</translation>
     </message>
     <message>
         <source>Back</source>
         <comment>caption, 25 pixels wide</comment>
+        <translatorcomment>“Verso”, the usual word, does not fit 25 pixels; “Face” and “Dos”, the sides of a playing card, do and are read at once.</translatorcomment>
         <translation>Dos</translation>
     </message>
     <message>
         <source>Front</source>
         <comment>caption, 25 pixels wide</comment>
+        <translatorcomment>“Recto”, the usual word, does not fit 25 pixels; “Face” and “Dos”, the sides of a playing card, do and are read at once.</translatorcomment>
         <translation>Face</translation>
     </message>
     <message>
@@ -314,11 +318,11 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>Save As</source>
-        <translation>Enregistrer sous</translation>
+        <translation>Enregistrer sous…</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation>&amp;Ouvrir</translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>Crash my Computer!</source>
@@ -493,6 +497,7 @@ Tu aurais fait quoi, alors&#xa0;?</translation>
     <message>
         <source>Skip First Card</source>
         <comment>check box, 89 pixels wide</comment>
+        <translatorcomment>“Passer la première carte” does not fit 89 pixels; “1re” is the standard French short form of “première”.</translatorcomment>
         <translation>Passer la 1re</translation>
     </message>
     <message>
@@ -510,7 +515,7 @@ Tu aurais fait quoi, alors&#xa0;?</translation>
     </message>
     <message>
         <source>The side of the card shown</source>
-        <translation>Le côté de la carte affiché</translation>
+        <translation>Le côté affiché de la carte</translation>
     </message>
     <message>
         <source>Card text scroll bar</source>
@@ -530,7 +535,7 @@ Tu aurais fait quoi, alors&#xa0;?</translation>
     </message>
     <message>
         <source>Leaves the first card out of the review</source>
-        <translation>Laisse la première carte hors de la révision</translation>
+        <translation>Exclut la première carte de la révision</translation>
     </message>
     <message>
         <source>Shows each card&apos;s back before its front</source>
@@ -558,11 +563,11 @@ Tu aurais fait quoi, alors&#xa0;?</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation>Enregistrer sous</translation>
+        <translation>Enregistrer sous…</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation>Ouvrir</translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Exit</source>
