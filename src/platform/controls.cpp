@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QWindow>
 
 namespace memoquill {
@@ -24,13 +25,19 @@ QWidget *setUpWindow(QMainWindow *window, const char *name, const QString &title
     return area;
 }
 
+void place(QWidget *control, const QRect &designed)
+{
+    control->setGeometry(QStyle::visualRect(control->layoutDirection(),
+                                            control->parentWidget()->rect(), designed));
+}
+
 QPlainTextEdit *addTextBox(QWidget *parent, const char *name, const QString &accessibleName,
                            const QRect &geometry)
 {
     auto *box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1StringView(name));
     box->setAccessibleName(accessibleName);
-    box->setGeometry(geometry);
+    place(box, geometry);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
