@@ -27,8 +27,8 @@ QWidget *setUpWindow(QMainWindow *window, const char *name, const QString &title
 
 void place(QWidget *control, const QRect &designed)
 {
-    control->setGeometry(QStyle::visualRect(control->layoutDirection(),
-                                            control->parentWidget()->rect(), designed));
+    control->setGeometry(
+        QStyle::visualRect(control->layoutDirection(), control->parentWidget()->rect(), designed));
 }
 
 QPlainTextEdit *addTextBox(QWidget *parent, const char *name, const QString &accessibleName,
