@@ -252,7 +252,11 @@ private Q_SLOTS:
                 QSignalSpy spy(holder, item ? SIGNAL(triggered(bool)) : SIGNAL(clicked(bool)));
                 QWidget *target =
                     QApplication::focusWidget() ? QApplication::focusWidget() : window;
-                QTest::keyClick(target, key[0].key(), Qt::AltModifier);
+                // With the letter's text, as a keyboard of the language sends it: QTest's
+                // own key click knows only Latin letters.
+                const Qt::Key letter = key[0].key();
+                QTest::sendKeyEvent(QTest::Click, target, letter,
+                                    QString(QChar(char16_t(letter))).toLower(), Qt::AltModifier);
                 if (item && item->menu()) {
                     QTRY_COMPARE(QApplication::activePopupWidget(), item->menu());
                     item->menu()->close();
