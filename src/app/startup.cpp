@@ -81,6 +81,7 @@ CommandLine readCommandLine(const QStringList &arguments)
     // The synopsis is what is typed: it stays as it is in every language.
     const QString usage =
         u'\n'
+        //: %1 is the synopsis, "memoquill [--help] ...", which stays as typed.
         + CommandLine::tr("Usage: %1")
               .arg(u"memoquill [--help] [--version] [DECK | --import LIST | --export DECK.mqd "
                    u"[--output LIST]]"_s);

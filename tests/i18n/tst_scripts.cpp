@@ -63,9 +63,10 @@ private Q_SLOTS:
     {
         AppTest::initTestCase();
         if (const QStringList missing = missingFontFamilies(); !missing.isEmpty())
-            QSKIP(qPrintable(u"fonts not installed: %1 (tools/setup installs "
-                             u"fonts-noto-cjk, fonts-noto-ui-core and fonts-noto-color-emoji)"_s
-                                 .arg(missing.join(u", "_s))));
+            QSKIP(
+                qPrintable(u"fonts not installed: %1 (tools/setup installs "
+                           u"fonts-noto-cjk, fonts-noto-ui-core and fonts-noto-color-emoji)"_s.arg(
+                               missing.join(u", "_s))));
     }
 
     void cardsShowInLetters_data()
@@ -93,16 +94,16 @@ private Q_SLOTS:
               std::tuple{"title", card.name, editor->LTitle->font()},
               std::tuple{"front", card.front, editor->TFront->font()},
               std::tuple{"back", card.back, editor->TBack->font()}})
-            QVERIFY2(missingLetters(text, font).isEmpty(),
-                     qPrintable(u"%1: %2"_s.arg(QLatin1StringView(where),
-                                                missingLetters(text, font))));
+            QVERIFY2(
+                missingLetters(text, font).isEmpty(),
+                qPrintable(u"%1: %2"_s.arg(QLatin1StringView(where), missingLetters(text, font))));
 
         // A paragraph in a right-to-left script is laid out so, from the box's right edge.
         const auto fromTheRight = [](const QPlainTextEdit *box) {
             const QTextBlock block = box->document()->firstBlock();
             const QRectF line = block.layout()->lineAt(0).naturalTextRect();
             return block.textDirection() == Qt::RightToLeft
-                && line.center().x() > box->viewport()->width() / 2;
+                   && line.center().x() > box->viewport()->width() / 2;
         };
         QCOMPARE(fromTheRight(editor->TFront), card.rightToLeft);
 
