@@ -63,6 +63,11 @@
         <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
         <translation>nessun display trovato (la variabile DISPLAY non è impostata). Avvia il programma da un desktop o, senza desktop, in un display virtuale: xvfb-run memoquill</translation>
     </message>
+    <message>
+        <source>Usage: %1</source>
+        <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeckFile</name>

@@ -63,6 +63,11 @@
         <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
         <translation>找不到显示器（未设置 DISPLAY）。请在桌面环境中启动；没有桌面时，可在虚拟显示器下启动：xvfb-run memoquill</translation>
     </message>
+    <message>
+        <source>Usage: %1</source>
+        <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeckFile</name>
