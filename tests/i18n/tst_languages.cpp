@@ -98,6 +98,13 @@ int distinctAccessKeys(const QStringList &captions)
     return int(holders.size());
 }
 
+// The words a language takes from English as they are: Italian menus say "File" too.
+const QMultiHash<QString, QString> &sameAsEnglish()
+{
+    static const QMultiHash<QString, QString> words{{u"it"_s, u"&File"_s}, {u"it"_s, u"File"_s}};
+    return words;
+}
+
 struct Walk
 {
     QByteArray deck;
@@ -206,7 +213,7 @@ private Q_SLOTS:
             const QString &text = shown.value(it.key());
             if (it.key().endsWith(u".title"_s) || it.key().endsWith(u".shortcut"_s))
                 QCOMPARE(text, it.value());
-            else
+            else if (!sameAsEnglish().contains(language, it.value()))
                 QVERIFY2(text != it.value(), qPrintable(it.key() + u": "_s + text));
         }
         QCOMPARE(shown.value(u"CardCreate.title"_s), u"Memoquill - CardCreate"_s);
