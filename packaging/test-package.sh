@@ -205,6 +205,11 @@ fi
 [[ $(xmllint --xpath "string($component/*[local-name()=\"releases\"]/*[local-name()=\"release\"][1]/@version)" "$metainfo") \
    == "$version" ]] || fail "metainfo: the newest release is not version $version"
 
+recommends=$(dpkg-deb --field "$deb" Recommends)
+echo "Recommends: $recommends"
+for package in fonts-noto-cjk fonts-noto-ui-core fonts-noto-color-emoji; do
+  [[ ", $recommends," == *", $package,"* ]] || fail "Recommends lacks $package"
+done
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 # libc6 is only there when dpkg-shlibdeps read the binary; the hand-written fallback lacks it.

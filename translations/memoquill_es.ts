@@ -63,6 +63,11 @@
         <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
         <translation>no se encontró ninguna pantalla (DISPLAY no está definida). Inicia el programa en un escritorio o, sin escritorio, en una pantalla virtual: xvfb-run memoquill</translation>
     </message>
+    <message>
+        <source>Usage: %1</source>
+        <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeckFile</name>

@@ -63,6 +63,11 @@
         <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
         <translation>aucun affichage trouvé (DISPLAY n’est pas défini). Lancez le programme sur un bureau, ou sans bureau sous un affichage virtuel&#xa0;: xvfb-run memoquill</translation>
     </message>
+    <message>
+        <source>Usage: %1</source>
+        <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeckFile</name>

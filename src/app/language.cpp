@@ -1,9 +1,14 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLibraryInfo>
-#include <QRegularExpression>
+#include <QLocale>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace memoquill {
 
@@ -38,6 +43,50 @@ QTranslator *loadTranslation(const QString &baseName, const QString &language,
     return nullptr;
 }
 
+// The languages the folder has the program's translations for, from its file names
+// ("memoquill_pt_BR.qm" gives "pt_BR"): only these names ever become part of a path. Regional
+// ones first, so that a "de_CH" beside "de" would serve Swiss users.
+QStringList offeredLanguages(const QString &folder)
+{
+    QStringList languages = QDir(folder).entryList({u"memoquill_*.qm"_s}, QDir::Files, QDir::Name);
+    for (QString &language : languages)
+        language = language.sliced(10).chopped(3);
+    std::stable_sort(languages.begin(), languages.end(), [](const QString &a, const QString &b) {
+        return a.contains(u'_') && !b.contains(u'_');
+    });
+    return languages;
+}
+
+enum class Fit { None, Close, Exact };
+
+// Whether a translation serves a wanted language: exactly (German for "de-AT", Brazilian
+// Portuguese for "pt" or "pt-BR", Simplified Chinese for "zh" or "zh-Hans"), or only in another
+// variant of it (Brazilian for "pt-PT", Simplified for "zh-TW"). QLocale fills in the likely
+// script and region of a bare language.
+Fit fit(const QString &offered, const QLocale &wanted)
+{
+    const QLocale translation(offered);
+    if (translation.language() != wanted.language())
+        return Fit::None;
+    const bool regional = offered.contains(u'_');
+    if (translation.script() == wanted.script()
+        && (!regional || translation.territory() == wanted.territory()))
+        return Fit::Exact;
+    return Fit::Close;
+}
+
+// A language whose own name the fonts cannot draw would show boxes in the windows. The command
+// line writes to a terminal, whose fonts are its own.
+bool fontsCanWrite(const QString &language)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return true;
+    const QFontMetrics metrics(QGuiApplication::font());
+    const QList<uint> letters = QLocale(language).nativeLanguageName().toUcs4();
+    return std::all_of(letters.cbegin(), letters.cend(),
+                       [&metrics](uint letter) { return metrics.inFontUcs4(letter); });
+}
+
 } // namespace
 
 QString installTranslations(const QStringList &languages, const TranslationFolders &folders)
@@ -46,24 +95,44 @@ QString installTranslations(const QStringList &languages, const TranslationFolde
     const QString programFolder = folders.program.isEmpty() ? u":/i18n"_s : folders.program;
     const QString qtFolder =
         folders.qt.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folders.qt;
-    for (const QString &tag : languages) {
-        // "de-DE", "de_DE" and "de" all ask for German.
-        QString language = tag.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
-        if (language == "en"_L1 || language == "c"_L1 || language == "posix"_L1)
-            break;
-        // Only a language code ("de", "fil") names a translation file: nothing else from the
-        // environment becomes part of a path.
-        static const QRegularExpression languageCode(u"^[a-z]{2,3}$"_s);
-        if (!languageCode.match(language).hasMatch())
-            continue;
+    const QStringList offered = offeredLanguages(programFolder);
+
+    const auto install = [&](const QString &language) {
+        if (!fontsCanWrite(language))
+            return false;
         QTranslator *program = loadTranslation(u"memoquill"_s, language, programFolder);
         if (!program)
-            continue;
+            return false;
         QCoreApplication::installTranslator(program);
-        // Qt's own texts in the same language; without them its buttons stay English.
+        // Qt's own texts in the same language; without them its buttons stay English, and
+        // its entry QT_LAYOUT_DIRECTION turns the windows right to left where the language is.
         if (QTranslator *qt = loadTranslation(u"qtbase"_s, language, qtFolder))
             QCoreApplication::installTranslator(qt);
-        return language;
+        return true;
+    };
+
+    // Another variant of a wanted language is better than English, but only once every
+    // language the user named has been tried: a "zh-TW:ja" user reads Japanese.
+    QStringList close;
+    for (const QString &tag : languages) {
+        // "en-GB", "C" and "POSIX" ask for the texts as they are written.
+        const QString code = tag.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        if (code == "en"_L1 || code == "c"_L1 || code == "posix"_L1)
+            return u"en"_s;
+        const QLocale wanted(tag);
+        if (wanted.language() == QLocale::C)
+            continue;
+        for (const QString &language : offered) {
+            const Fit fits = fit(language, wanted);
+            if (fits == Fit::Exact && install(language))
+                return language;
+            if (fits == Fit::Close)
+                close.append(language);
+        }
+    }
+    for (const QString &language : std::as_const(close)) {
+        if (install(language))
+            return language;
     }
     return u"en"_s;
 }

@@ -13,11 +13,15 @@ struct TranslationFolders
     QString qt;
 };
 
-// Makes the windows speak the first of languages (tags such as "de-DE", in the order of
-// QLocale::uiLanguages()) that the program has a translation for. English, the language the
-// texts are written in, needs none and ends the search; so does "C". A missing or unreadable
-// translation is passed over. Replaces the translations an earlier call installed. Returns the
-// language chosen: "de", "fr", "es", or "en" when none was.
+// Makes the program speak the first of languages (tags such as "de-DE", in the order of
+// QLocale::uiLanguages()) that it has a translation for, with Qt's own translation of the same
+// language. A tag that asks for one variant of a language (Portuguese of Portugal, Traditional
+// Chinese) gets another variant of it only when none of the other tags has a translation.
+// English, the language the texts are written in, needs none and ends the search; so does "C".
+// A missing or unreadable translation is passed over, and so, once a QGuiApplication exists, is
+// a language the installed fonts cannot write. Replaces the translations an earlier call
+// installed. Returns the language chosen, as its translation file names it ("de", "pt_BR"), or
+// "en" when none was.
 QString installTranslations(const QStringList &languages, const TranslationFolders &folders = {});
 
 } // namespace memoquill

@@ -72,10 +72,11 @@ void setUpCoreApplication()
 
 void setUpApplication(QApplication &app)
 {
+    // The look first: a language is chosen only if the windows' font can write it.
+    applyDesktopLook(app);
     setUpCoreApplication();
     // Hiding the last visible window (the switch to the reader) must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    applyDesktopLook(app);
 }
 
 CommandLine readCommandLine(const QStringList &arguments)
@@ -118,9 +119,13 @@ CommandLine readCommandLine(const QStringList &arguments)
     for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
         addQtOption(name, QString());
 
+    // The synopsis is what is typed: it stays as it is in every language.
     const QString usage =
-        u"\nUsage: memoquill [--help] [--version] [DECK | --import LIST | --export DECK.mqd "
-        u"[--output LIST]]"_s;
+        u'\n'
+        //: %1 is the synopsis, "memoquill [--help] ...", which stays as typed.
+        + CommandLine::tr("Usage: %1")
+              .arg(u"memoquill [--help] [--version] [DECK | --import LIST | --export DECK.mqd "
+                   u"[--output LIST]]"_s);
     CommandLine commandLine;
     if (!parser.parse(arguments)) {
         commandLine.error = parser.errorText() + usage;

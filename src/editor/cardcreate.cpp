@@ -39,7 +39,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, con
     label->setObjectName(QLatin1StringView(name));
     // Card names are shown as they are: never as markup.
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
+    place(label, geometry);
     return label;
 }
 
@@ -76,14 +76,14 @@ void CardCreate::buildDesign()
     List = new CardListBox(client);
     List->setObjectName(u"List"_s);
     List->setAccessibleName(tr("Card List"));
-    List->setGeometry(twipsRect(120, 480, 1455, 2595));
+    place(List, twipsRect(120, 480, 1455, 2595));
 
     BDel = new AccessKeyButton(tr("&Delete Card"), client);
     BDel->setObjectName(u"BDel"_s);
-    BDel->setGeometry(twipsRect(120, 3600, 1455, 375));
+    place(BDel, twipsRect(120, 3600, 1455, 375));
     BNew = new AccessKeyButton(tr("Ne&w Card"), client);
     BNew->setObjectName(u"BNew"_s);
-    BNew->setGeometry(twipsRect(120, 3120, 1455, 375));
+    place(BNew, twipsRect(120, 3120, 1455, 375));
 
     LTitle = makeLabel(client, "LTitle", QString(), twipsRect(2400, 120, 5775, 255));
     // Named by its text, so a screen reader reads the card's name, not a fixed word.

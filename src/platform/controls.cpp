@@ -5,6 +5,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QWindow>
 
 namespace memoquill {
@@ -24,16 +27,45 @@ QWidget *setUpWindow(QMainWindow *window, const char *name, const QString &title
     return area;
 }
 
+namespace {
+
+// Qt's plain text box lays out each paragraph in its own direction but aligns every one to the
+// left. A box shows its text from the side it starts on instead: a card in Arabic or Hebrew
+// from the right, in any language of the windows; an empty box from the window's side.
+void alignToText(QPlainTextEdit *box)
+{
+    QTextDocument *document = box->document();
+    const QString first = document->firstBlock().text();
+    const bool rightToLeft = first.isEmpty() ? box->isRightToLeft() : first.isRightToLeft();
+    QTextOption option = document->defaultTextOption();
+    const Qt::Alignment alignment = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+    if (option.alignment() != (alignment | Qt::AlignAbsolute)) {
+        option.setAlignment(alignment | Qt::AlignAbsolute);
+        document->setDefaultTextOption(option);
+    }
+}
+
+} // namespace
+
+void place(QWidget *control, const QRect &designed)
+{
+    control->setGeometry(
+        QStyle::visualRect(control->layoutDirection(), control->parentWidget()->rect(), designed));
+}
+
 QPlainTextEdit *addTextBox(QWidget *parent, const char *name, const QString &accessibleName,
                            const QRect &geometry)
 {
     auto *box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1StringView(name));
     box->setAccessibleName(accessibleName);
-    box->setGeometry(geometry);
+    place(box, geometry);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
+    alignToText(box);
+    QObject::connect(box->document(), &QTextDocument::contentsChanged, box,
+                     [box] { alignToText(box); });
     return box;
 }
 

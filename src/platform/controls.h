@@ -20,6 +20,11 @@ namespace memoquill {
 // destroys it. Returns the client area, the parent of the window's controls.
 QWidget *setUpWindow(QMainWindow *window, const char *name, const QString &title, QSize client);
 
+// Puts a control of a client area where the design has it, given in pixels from the area's top
+// left. In a right-to-left language the design is mirrored, as Qt's layouts mirror theirs: a
+// control designed x pixels from the left edge stands x pixels from the right one.
+void place(QWidget *control, const QRect &designed);
+
 // A multi-line text box with a vertical scroll bar, in which Tab moves on to the next control.
 QPlainTextEdit *addTextBox(QWidget *parent, const char *name, const QString &accessibleName,
                            const QRect &geometry);

@@ -24,7 +24,7 @@ Control *make(QWidget *parent, const char *name, const QString &caption, const Q
 {
     auto *control = new Control(caption, parent);
     control->setObjectName(QLatin1StringView(name));
-    control->setGeometry(geometry);
+    place(control, geometry);
     return control;
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -56,12 +57,17 @@ class TestAccessibilityLayout : public QObject
 
     std::unique_ptr<TestApp> app;
 
-    // The window of the current windows_data() row, in its language; a new application, as
-    // windows take their texts when built.
+    // The window of the current windows_data() row, in its language.
     QMainWindow *window()
     {
         QFETCH(QString, which);
         QFETCH(QString, language);
+        return window(which, language);
+    }
+
+    // A window in a language; a new application, as windows take their texts when built.
+    QMainWindow *window(const QString &which, const QString &language)
+    {
         if (!useLanguage(language))
             return nullptr;
         app = std::make_unique<TestApp>();
@@ -84,6 +90,16 @@ class TestAccessibilityLayout : public QObject
                 QTest::addRow("%s %s", qPrintable(which), qPrintable(language))
                     << which << language;
         }
+    }
+
+    static QStringList rightToLeftLanguages()
+    {
+        QStringList languages;
+        for (const QString &language : translatedLanguages()) {
+            if (QLocale(language).textDirection() == Qt::RightToLeft)
+                languages.append(language);
+        }
+        return languages;
     }
 
 private Q_SLOTS:
@@ -142,6 +158,74 @@ private Q_SLOTS:
             painted.append({control, rect});
         }
         QVERIFY(painted.size() >= 6);
+    }
+
+    // In a right-to-left language each control stands where the mirrored design puts it: as
+    // far from the client area's right edge as the English window has it from the left.
+    void rightToLeftMirrorsTheDesign_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("designed");
+        const QStringList languages = rightToLeftLanguages();
+        if (languages.isEmpty())
+            QTest::newRow("none") << QString() << QString() << QString() << QRect();
+        for (const QString &which : {u"CardCreate"_s, u"CardReader"_s}) {
+            QMainWindow *english = window(which, u"en"_s);
+            for (QWidget *control :
+                 english->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                for (const QString &language : languages)
+                    QTest::addRow("%s %s %s", qPrintable(language), qPrintable(which),
+                                  qPrintable(control->objectName()))
+                        << which << language << control->objectName() << control->geometry();
+            }
+        }
+        app.reset();
+    }
+    void rightToLeftMirrorsTheDesign()
+    {
+        QFETCH(QString, which);
+        QFETCH(QString, language);
+        QFETCH(QString, control);
+        QFETCH(QRect, designed);
+        if (language.isEmpty())
+            QSKIP("no right-to-left translation is built in");
+        QMainWindow *shown = window(which, language);
+        QVERIFY(shown);
+        QCOMPARE(shown->layoutDirection(), Qt::RightToLeft);
+        QWidget *client = shown->centralWidget();
+        const QWidget *placed = client->findChild<QWidget *>(control, Qt::FindDirectChildrenOnly);
+        QVERIFY(placed);
+        QCOMPARE(placed->geometry(), QRect(client->width() - designed.x() - designed.width(),
+                                           designed.y(), designed.width(), designed.height()));
+    }
+
+    // Read from the right: the card list, then the front, then the back; the menus start at
+    // the right too, and the text boxes keep their scroll bars on the side they start from.
+    void rightToLeftEditorReadsFromTheRight_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : rightToLeftLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+        if (rightToLeftLanguages().isEmpty())
+            QTest::newRow("none") << QString();
+    }
+    void rightToLeftEditorReadsFromTheRight()
+    {
+        QFETCH(QString, language);
+        if (language.isEmpty())
+            QSKIP("no right-to-left translation is built in");
+        auto *editor = qobject_cast<CardCreate *>(window(u"CardCreate"_s, language));
+        QVERIFY(editor);
+        QVERIFY(editor->List->x() > editor->TFront->x() + editor->TFront->width());
+        QVERIFY(editor->TFront->x() > editor->TBack->x() + editor->TBack->width());
+        QVERIFY(editor->BNew->geometry().right() == editor->List->geometry().right());
+        const QList<QAction *> entries = editor->menuBar()->actions();
+        QVERIFY(editor->menuBar()->actionGeometry(entries.first()).x()
+                > editor->menuBar()->actionGeometry(entries.last()).x());
+        const QWidget *scrollBar = editor->TFront->verticalScrollBar();
+        QVERIFY(scrollBar->mapTo(editor->TFront, QPoint()).x() < editor->TFront->width() / 2);
     }
 
     void menuEntriesStayOnOneRow_data() { windows_data(); }

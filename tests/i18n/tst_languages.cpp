@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTranslator>
@@ -95,6 +96,13 @@ int distinctAccessKeys(const QStringList &captions)
         holders.insert(key, caption);
     }
     return int(holders.size());
+}
+
+// The words a language takes from English as they are: Italian menus say "File" too.
+const QMultiHash<QString, QString> &sameAsEnglish()
+{
+    static const QMultiHash<QString, QString> words{{u"it"_s, u"&File"_s}, {u"it"_s, u"File"_s}};
+    return words;
 }
 
 struct Walk
@@ -205,7 +213,7 @@ private Q_SLOTS:
             const QString &text = shown.value(it.key());
             if (it.key().endsWith(u".title"_s) || it.key().endsWith(u".shortcut"_s))
                 QCOMPARE(text, it.value());
-            else
+            else if (!sameAsEnglish().contains(language, it.value()))
                 QVERIFY2(text != it.value(), qPrintable(it.key() + u": "_s + text));
         }
         QCOMPARE(shown.value(u"CardCreate.title"_s), u"Memoquill - CardCreate"_s);
@@ -252,7 +260,11 @@ private Q_SLOTS:
                 QSignalSpy spy(holder, item ? SIGNAL(triggered(bool)) : SIGNAL(clicked(bool)));
                 QWidget *target =
                     QApplication::focusWidget() ? QApplication::focusWidget() : window;
-                QTest::keyClick(target, key[0].key(), Qt::AltModifier);
+                // With the letter's text, as a keyboard of the language sends it: QTest's
+                // own key click knows only Latin letters.
+                const Qt::Key letter = key[0].key();
+                QTest::sendKeyEvent(QTest::Click, target, letter,
+                                    QString(QChar(char16_t(letter))).toLower(), Qt::AltModifier);
                 if (item && item->menu()) {
                     QTRY_COMPARE(QApplication::activePopupWidget(), item->menu());
                     item->menu()->close();
@@ -348,7 +360,7 @@ private Q_SLOTS:
         QTest::newRow("Latin American Spanish") << QStringList{u"es-419"_s} << u"es"_s;
         QTest::newRow("as in LANG") << QStringList{u"es_ES"_s} << u"es"_s;
         QTest::newRow("untranslated first")
-            << QStringList{u"pt-BR"_s, u"pt"_s, u"fr"_s, u"de"_s} << u"fr"_s;
+            << QStringList{u"sv-SE"_s, u"sv"_s, u"fr"_s, u"de"_s} << u"fr"_s;
         QTest::newRow("English first") << QStringList{u"en-GB"_s, u"de"_s} << u"en"_s;
         QTest::newRow("C locale") << QStringList{u"C"_s, u"de"_s} << u"en"_s;
         QTest::newRow("unknown") << QStringList{u"xx-YY"_s} << u"en"_s;
@@ -398,14 +410,170 @@ private Q_SLOTS:
                  expected == u"en"_s ? u"fr"_s : expected);
     }
 
-    // setUpApplication() takes the language from the environment (ctest runs this also with
-    // LANG and LANGUAGE set): LANGUAGE first, then LC_ALL, LC_MESSAGES, LANG.
+    // Regional translations serve the tags of their variant, and the nearest variant serves a
+    // user only when none of the languages named has a translation. Tried on a folder of
+    // stand-in files, so the rule is checked whichever translations exist; Qt's own come
+    // from Debian in the same variant.
+    void regionalTranslationsAreMatched_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("pt-BR") << QStringList{u"pt-BR"_s, u"pt-Latn-BR"_s, u"pt"_s} << u"pt_BR"_s;
+        QTest::newRow("pt_BR, as in LANG") << QStringList{u"pt_BR"_s} << u"pt_BR"_s;
+        QTest::newRow("plain pt") << QStringList{u"pt"_s, u"de"_s} << u"pt_BR"_s;
+        QTest::newRow("pt-PT alone") << QStringList{u"pt-PT"_s, u"pt-Latn-PT"_s} << u"pt_BR"_s;
+        QTest::newRow("pt-PT, then French") << QStringList{u"pt-PT"_s, u"fr"_s} << u"fr"_s;
+        QTest::newRow("zh-CN") << QStringList{u"zh-CN"_s, u"zh-Hans-CN"_s, u"zh"_s} << u"zh_CN"_s;
+        QTest::newRow("plain zh") << QStringList{u"zh"_s, u"de"_s} << u"zh_CN"_s;
+        QTest::newRow("zh-Hans") << QStringList{u"zh-Hans"_s, u"de"_s} << u"zh_CN"_s;
+        QTest::newRow("zh-TW alone") << QStringList{u"zh-TW"_s, u"zh-Hant-TW"_s} << u"zh_CN"_s;
+        QTest::newRow("zh-Hant, then Japanese")
+            << QStringList{u"zh-Hant"_s, u"zh-Hant-TW"_s, u"ja"_s} << u"ja"_s;
+        QTest::newRow("zh-HK, then English")
+            << QStringList{u"zh-HK"_s, u"zh-Hant-HK"_s, u"en"_s, u"de"_s} << u"en"_s;
+        QTest::newRow("regional tag, plain file") << QStringList{u"de-AT"_s} << u"de"_s;
+    }
+    void regionalTranslationsAreMatched()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        for (const QString &language : {u"de"_s, u"fr"_s, u"ja"_s, u"pt_BR"_s, u"zh_CN"_s})
+            QVERIFY(
+                writeAll(folder.filePath(u"memoquill_%1.qm"_s.arg(language)), qmBytes(u"de"_s)));
+        QCOMPARE(installTranslations(uiLanguages, {folder.path(), {}}), expected);
+        QTranslator qt;
+        if (expected != u"en"_s)
+            QVERIFY(qt.load(u"qtbase_"_s + expected,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        const QString yes = qt.translate("QPlatformTheme", "&Yes");
+        QMessageBox box(QMessageBox::Question, u"t"_s, u"p"_s, QMessageBox::Yes);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), yes.isEmpty() ? u"&Yes"_s : yes);
+    }
+
+    // The command line's messages and its usage line speak the language; the synopsis is
+    // what the user types, so it stays as it is.
+    void commandLineFollows_data() { languages_data(true); }
+    void commandLineFollows()
+    {
+        QFETCH(QString, language);
+        QVERIFY(useLanguage(language));
+        const QString synopsis = u"memoquill [--help] [--version] [DECK | --import LIST | "
+                                 u"--export DECK.mqd [--output LIST]]"_s;
+        const QString error = readCommandLine({u"memoquill"_s, u"--output"_s, u"list.txt"_s}).error;
+        QCOMPARE(error, translated(language, "CommandLine", "--output goes with --export only.")
+                            + u'\n'
+                            + translated(language, "CommandLine", "Usage: %1").arg(synopsis));
+        if (language == u"en"_s)
+            QCOMPARE(error, u"--output goes with --export only.\nUsage: "_s + synopsis);
+        else
+            QVERIFY2(!error.contains(u"Usage"_s), qPrintable(error));
+    }
+
+    // Whatever the environment holds, the program starts in a language it can show (the
+    // first usable one asked for, or English) with a window that works. Each row starts this
+    // test program again, in its startUpFollowsTheEnvironment(), under the row's environment.
+    void startsUsableInAnyEnvironment_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("damaged"); // this language's translation file is junk
+        QTest::addColumn<bool>("latinFontsOnly");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("LANG") << QStringList{u"LANG=fr_FR.UTF-8"_s} << QString() << false
+                              << u"fr"_s;
+        QTest::newRow("LANGUAGE, then LC_ALL, then LANG")
+            << QStringList{u"LC_ALL=es_ES.UTF-8"_s, u"LANGUAGE=sv:de"_s, u"LANG=C.UTF-8"_s}
+            << QString() << false << u"de"_s;
+        QTest::newRow("C") << QStringList{u"LANG=C"_s} << QString() << false << u"en"_s;
+        QTest::newRow("Brazilian Portuguese")
+            << QStringList{u"LANG=pt_BR.UTF-8"_s} << QString() << false << u"pt_BR"_s;
+        QTest::newRow("Arabic") << QStringList{u"LANG=ar_EG.UTF-8"_s} << QString() << false
+                                << u"ar"_s;
+        QTest::newRow("Arabic without Arabic fonts")
+            << QStringList{u"LANG=ar_EG.UTF-8"_s} << QString() << true << u"en"_s;
+        QTest::newRow("Japanese without its fonts, then Russian")
+            << QStringList{u"LANG=ja_JP.UTF-8"_s, u"LANGUAGE=ja:ru"_s} << QString() << true
+            << u"ru"_s;
+        QTest::newRow("damaged translation")
+            << QStringList{u"LANG=de_DE.UTF-8"_s} << u"de"_s << false << u"en"_s;
+        QTest::newRow("damaged translation, then Spanish")
+            << QStringList{u"LANGUAGE=de:es"_s, u"LANG=de_DE.UTF-8"_s} << u"de"_s << false
+            << u"es"_s;
+        QTest::newRow("odd characters")
+            << QStringList{u"LANG=../../i18n/memoquill_de.UTF-8"_s,
+                           u"LANGUAGE=../../etc/passwd:memoquill_de:$(rm -rf):\x01\x7f:es"_s}
+            << QString() << false << u"es"_s;
+        QTest::newRow("twenty languages")
+            << QStringList{u"LANGUAGE=sv:fi:da:nb:is:et:lv:lt:hu:cs:sk:sl:hr:ro:bg:el:tr:he:fa:fr"_s}
+            << QString() << false << u"fr"_s;
+    }
+    void startsUsableInAnyEnvironment()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, damaged);
+        QFETCH(bool, latinFontsOnly);
+        QFETCH(QString, expected);
+        if (expected != u"en"_s && !translatedLanguages().contains(expected))
+            QSKIP(qPrintable(expected + u" is not translated yet"_s));
+        QTemporaryDir folder;
+        QProcessEnvironment run = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            run.remove(QString::fromLatin1(name));
+        for (const QString &setting : std::as_const(environment))
+            run.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        run.insert(u"MEMOQUILL_EXPECTED_LANGUAGE"_s, expected);
+        if (!damaged.isEmpty()) {
+            // The built-in translations, one of them damaged.
+            for (const QString &language : translatedLanguages())
+                QVERIFY(writeAll(folder.filePath(u"memoquill_%1.qm"_s.arg(language)),
+                                 language == damaged ? qmBytes(language).left(100)
+                                                     : qmBytes(language)));
+            run.insert(u"MEMOQUILL_TEST_TRANSLATIONS"_s, folder.path());
+        }
+        if (latinFontsOnly) {
+            // A desktop with Debian's Liberation fonts alone: Latin, Greek, Cyrillic, Hebrew.
+            QVERIFY(writeAll(folder.filePath(u"fonts.conf"_s),
+                             "<?xml version=\"1.0\"?>\n<fontconfig>\n"
+                             "<dir>/usr/share/fonts/truetype/liberation2</dir>\n<cachedir>"
+                                 + folder.filePath(u"fontcache"_s).toUtf8()
+                                 + "</cachedir>\n</fontconfig>\n"));
+            run.insert(u"FONTCONFIG_FILE"_s, folder.filePath(u"fonts.conf"_s));
+        }
+        QProcess child;
+        child.setProcessEnvironment(run);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {u"startUpFollowsTheEnvironment"_s});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAll().constData());
+    }
+
+    // setUpApplication() takes the language from the environment (startsUsableInAnyEnvironment
+    // runs this under each of its environments): LANGUAGE first, then LC_ALL, LC_MESSAGES,
+    // LANG, and a language only if its translation is sound and the fonts can write it.
     void startUpFollowsTheEnvironment()
     {
         const QString expected = qEnvironmentVariable("MEMOQUILL_EXPECTED_LANGUAGE", u"en"_s);
         setUpApplication(*qApp);
+        // A folder with a damaged translation replaces the built-in ones.
+        if (const QString folder = qEnvironmentVariable("MEMOQUILL_TEST_TRANSLATIONS");
+            !folder.isEmpty()) {
+            QCOMPARE(installTranslations(QLocale::system().uiLanguages(), {folder, {}}), expected);
+        }
+        QCOMPARE(QGuiApplication::layoutDirection(), QLocale(expected).textDirection());
         app = std::make_unique<TestApp>();
-        QCOMPARE(app->editor()->BNew->text(), translated(expected, EditorContext, "Ne&w Card"));
+        CardCreate *editor = app->editor();
+        QCOMPARE(editor->BNew->text(), translated(expected, EditorContext, "Ne&w Card"));
+        // Every caption shows in letters, and the window works.
+        QStringList captions{editor->Label1->text(), editor->Label2->text(), editor->Label3->text(),
+                             editor->BNew->text(), editor->BDel->text()};
+        for (QAction *entry : editor->menuBar()->actions())
+            captions.append(entry->text());
+        for (const QString &caption : std::as_const(captions))
+            QVERIFY2(missingLetters(caption, editor->font()).isEmpty(), qPrintable(caption));
+        newCard(*app, u"Rome"_s);
+        QCOMPARE(listNames(editor->List), QStringList{u"Rome"_s});
+        QVERIFY(!editor->TFront->isReadOnly());
     }
 };
 

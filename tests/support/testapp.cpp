@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QMenu>
 
 namespace memoquill::test {
@@ -27,6 +28,21 @@ QStringList translatedLanguages()
     for (const QString &file : files)
         languages.append(file.sliced(10).chopped(3));
     return languages;
+}
+
+QString missingLetters(const QString &text, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    QString missing;
+    for (const char32_t letter : text.toUcs4()) {
+        const bool variationSelector = letter >= 0xFE00 && letter <= 0xFE0F;
+        if (letter == u'&' || QChar::isSpace(letter) || variationSelector
+            || QChar::category(letter) == QChar::Other_Format)
+            continue;
+        if (!metrics.inFontUcs4(letter))
+            missing += QString::fromUcs4(&letter, 1);
+    }
+    return missing;
 }
 
 bool useLanguage(const QString &language)

@@ -9,6 +9,7 @@
 #include "scriptedplatform.h"
 
 #include <QAction>
+#include <QFont>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -24,6 +25,10 @@ void prepareApplication();
 
 // The languages the program has a translation for, beside English: "de", "es", "fr".
 QStringList translatedLanguages();
+
+// The letters of text that font, with the fonts Qt falls back on, has no glyph for; marks that
+// show nothing by themselves (spaces, joiners, variation selectors) and '&' are left out.
+QString missingLetters(const QString &text, const QFont &font);
 
 // Makes the windows created from now on speak language ("en": the texts as written in the
 // code), through the translations the program itself installs. False if it could not.
