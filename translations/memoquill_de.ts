@@ -66,7 +66,7 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1</translation>
     </message>
 </context>
 <context>

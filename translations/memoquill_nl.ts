@@ -119,6 +119,18 @@
         <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
         <translation>De kaart ‘%1’ bevat de tekst %2 midden in een regel, wat een stapelbestand niet kan opslaan. Verwijder die tekst en sla opnieuw op.</translation>
     </message>
+    <message>
+        <source>It is not a Memoquill deck: no card can be read from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -127,6 +139,49 @@
 Do you want to replace it?</source>
         <translation>%1 bestaat al.
 Wilt u het vervangen?</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>It is not a folder of this user&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its permissions cannot be set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved cards cannot be kept in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its lock file cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed the damaged recovery file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its information file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is missing or not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds no whole deck.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -412,6 +467,18 @@ Wat had je dan gedaan?</translation>
     <message>
         <source>What were you thinking?</source>
         <translation>Waar zat je met je hoofd?</translation>
+    </message>
+    <message>
+        <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover Cards?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
