@@ -66,7 +66,7 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: %1</translation>
     </message>
 </context>
 <context>
@@ -121,15 +121,15 @@
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الملف ليس رزمة Memoquill: لا يمكن قراءة أي بطاقة منه.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>نهاية «%1» ليست بطاقة كاملة: لم يُقرأ السطر الأخير منه، ولن يُحتفظ به عند حفظ الرزمة.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>نهاية «%1» ليست بطاقة كاملة: لم تُقرأ الأسطر الأخيرة منه (عددها %2)، ولن يُحتفظ بها عند حفظ الرزمة.</translation>
     </message>
 </context>
 <context>
@@ -145,43 +145,43 @@ Do you want to replace it?</source>
     <name>RecoveryFile</name>
     <message>
         <source>It is not a folder of this user&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس مجلدًا يملكه المستخدم الحالي.</translation>
     </message>
     <message>
         <source>Its permissions cannot be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن ضبط أذوناته.</translation>
     </message>
     <message>
         <source>Unsaved cards cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن الاحتفاظ بالبطاقات غير المحفوظة في %1: %2</translation>
     </message>
     <message>
         <source>Its lock file cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن إنشاء ملف القفل الخاص به.</translation>
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتوي البطاقة «%1» على النص %2 في وسط سطر.</translation>
     </message>
     <message>
         <source>%1 is a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 رابط رمزي.</translation>
     </message>
     <message>
         <source>Removed the damaged recovery file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تم حذف ملف الاستعادة التالف %1: %2</translation>
     </message>
     <message>
         <source>Its information file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن قراءة ملف معلوماته.</translation>
     </message>
     <message>
         <source>It is missing or not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود أو ليس ملفًا.</translation>
     </message>
     <message>
         <source>It holds no whole deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي على رزمة كاملة.</translation>
     </message>
 </context>
 <context>
@@ -470,15 +470,15 @@ What would you do then?</source>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُغلق Memoquill بشكل صحيح. هل تريد استعادة البطاقة غير المحفوظة من «%1» كما كانت في %2؟</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُغلق Memoquill بشكل صحيح. هل تريد استعادة البطاقات غير المحفوظة من «%2» (عددها %1) كما كانت في %3؟</translation>
     </message>
     <message>
         <source>Recover Cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة البطاقات؟</translation>
     </message>
 </context>
 <context>

@@ -66,7 +66,7 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方：%1</translation>
     </message>
 </context>
 <context>
@@ -121,15 +121,15 @@
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoquill のデッキではありません。カードを1枚も読み込めません。</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の末尾が完全なカードになっていません。最後の1行は読み込まれておらず、デッキを保存するとその行は失われます。</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の末尾が完全なカードになっていません。最後の %2 行は読み込まれておらず、デッキを保存するとそれらの行は失われます。</translation>
     </message>
 </context>
 <context>
@@ -145,43 +145,43 @@ Do you want to replace it?</source>
     <name>RecoveryFile</name>
     <message>
         <source>It is not a folder of this user&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>このユーザーのフォルダーではありません。</translation>
     </message>
     <message>
         <source>Its permissions cannot be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーのアクセス権を設定できません。</translation>
     </message>
     <message>
         <source>Unsaved cards cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されていないカードを %1 に保管できません：%2</translation>
     </message>
     <message>
         <source>Its lock file cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックファイルを作成できません。</translation>
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>カード「%1」の行の途中に %2 という文字列があります。</translation>
     </message>
     <message>
         <source>%1 is a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はシンボリックリンクです。</translation>
     </message>
     <message>
         <source>Removed the damaged recovery file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>壊れた復元ファイル %1 を削除しました：%2</translation>
     </message>
     <message>
         <source>Its information file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>情報ファイルを読み込めません。</translation>
     </message>
     <message>
         <source>It is missing or not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>見つからないか、ファイルではありません。</translation>
     </message>
     <message>
         <source>It holds no whole deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>完全なデッキが含まれていません。</translation>
     </message>
 </context>
 <context>
@@ -469,15 +469,15 @@ What would you do then?</source>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoquill は正常に終了しませんでした。%2 時点の「%1」の保存されていないカードを復元しますか？</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoquill は正常に終了しませんでした。%3 時点の「%2」の保存されていないカード %1 枚を復元しますか？</translation>
     </message>
     <message>
         <source>Recover Cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>カードを復元しますか？</translation>
     </message>
 </context>
 <context>

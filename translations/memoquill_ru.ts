@@ -66,7 +66,7 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Использование: %1</translation>
     </message>
 </context>
 <context>
@@ -122,15 +122,15 @@
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не колода Memoquill: из файла нельзя прочитать ни одной карточки.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец файла «%1» не является целой карточкой: последняя строка не прочитана и при сохранении колоды будет потеряна.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец файла «%1» не является целой карточкой: последние строки не прочитаны и при сохранении колоды будут потеряны (строк: %2).</translation>
     </message>
 </context>
 <context>
@@ -146,43 +146,43 @@ Do you want to replace it?</source>
     <name>RecoveryFile</name>
     <message>
         <source>It is not a folder of this user&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не папка текущего пользователя.</translation>
     </message>
     <message>
         <source>Its permissions cannot be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся задать для неё права доступа.</translation>
     </message>
     <message>
         <source>Unsaved cards cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся хранить несохранённые карточки в %1: %2</translation>
     </message>
     <message>
         <source>Its lock file cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать в ней файл блокировки.</translation>
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Карточка «%1» содержит внутри строки текст %2.</translation>
     </message>
     <message>
         <source>%1 is a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — символическая ссылка.</translation>
     </message>
     <message>
         <source>Removed the damaged recovery file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалён повреждённый файл восстановления %1: %2</translation>
     </message>
     <message>
         <source>Its information file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать его информационный файл.</translation>
     </message>
     <message>
         <source>It is missing or not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Он отсутствует или не является файлом.</translation>
     </message>
     <message>
         <source>It holds no whole deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>В нём нет целой колоды.</translation>
     </message>
 </context>
 <context>
@@ -471,15 +471,15 @@ What would you do then?</source>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Работа Memoquill была завершена некорректно. Восстановить несохранённую карточку колоды «%1» от %2?</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Работа Memoquill была завершена некорректно. Восстановить несохранённые карточки колоды «%2» от %3 (карточек: %1)?</translation>
     </message>
     <message>
         <source>Recover Cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановить карточки?</translation>
     </message>
 </context>
 <context>
