@@ -45,15 +45,15 @@
     </message>
     <message>
         <source>Could not load the deck from &apos;%1&apos;. Its name does not end in .mqd.</source>
-        <translation>تعذّر تحميل الرزمة من «%1». اسم الملف لا ينتهي بـ .mqd.</translation>
+        <translation>تعذّر تحميل الرزمة من «⁨%1⁩». اسم الملف لا ينتهي بـ .mqd.</translation>
     </message>
     <message>
         <source>Could not write the list to &apos;%1&apos;. It would replace the deck it is made from.</source>
-        <translation>تعذّرت كتابة القائمة إلى «%1». فهي ستحل محل الرزمة التي أُخذت منها.</translation>
+        <translation>تعذّرت كتابة القائمة إلى «⁨%1⁩». فهي ستحل محل الرزمة التي أُخذت منها.</translation>
     </message>
     <message>
         <source>Could not write the list to &apos;%1&apos;. %2</source>
-        <translation>تعذّرت كتابة القائمة إلى «%1». %2</translation>
+        <translation>تعذّرت كتابة القائمة إلى «⁨%1⁩». %2</translation>
     </message>
     <message>
         <source>Could not write the list to standard output. %1</source>
@@ -74,13 +74,13 @@
     <message>
         <source>Could not load the deck from &apos;%1&apos;.<byte value="xd"/>
 %2</source>
-        <translation>تعذّر تحميل الرزمة من «%1».<byte value="xd"/>
+        <translation>تعذّر تحميل الرزمة من «⁨%1⁩».<byte value="xd"/>
 %2</translation>
     </message>
     <message>
         <source>Could not save the deck to &apos;%1&apos;.<byte value="xd"/>
 %2</source>
-        <translation>تعذّر حفظ الرزمة في «%1».<byte value="xd"/>
+        <translation>تعذّر حفظ الرزمة في «⁨%1⁩».<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>The deck in &apos;%1&apos; has more than %2 cards and cannot be loaded.</source>
-        <translation>الرزمة في «%1» فيها أكثر من %2 بطاقة، ولا يمكن تحميلها.</translation>
+        <translation>الرزمة في «⁨%1⁩» فيها أكثر من %2 بطاقة، ولا يمكن تحميلها.</translation>
     </message>
     <message>
         <source>There is not enough memory to write it.</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
-        <translation>تحتوي البطاقة «%1» على النص %2 في وسط سطر، وهذا ما لا يستطيع ملف الرزمة حفظه. أزِله ثم احفظ من جديد.</translation>
+        <translation>تحتوي البطاقة «⁨%1⁩» على النص %2 في وسط سطر، وهذا ما لا يستطيع ملف الرزمة حفظه. أزِله ثم احفظ من جديد.</translation>
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
@@ -125,11 +125,11 @@
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
-        <translation>نهاية «%1» ليست بطاقة كاملة: لم يُقرأ السطر الأخير منه، ولن يُحتفظ به عند حفظ الرزمة.</translation>
+        <translation>نهاية «⁨%1⁩» ليست بطاقة كاملة: لم يُقرأ السطر الأخير منه، ولن يُحتفظ به عند حفظ الرزمة.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
-        <translation>نهاية «%1» ليست بطاقة كاملة: لم تُقرأ الأسطر الأخيرة منه (عددها %2)، ولن يُحتفظ بها عند حفظ الرزمة.</translation>
+        <translation>نهاية «⁨%1⁩» ليست بطاقة كاملة: لم تُقرأ الأسطر الأخيرة منه (عددها %2)، ولن يُحتفظ بها عند حفظ الرزمة.</translation>
     </message>
 </context>
 <context>
@@ -161,7 +161,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
-        <translation>تحتوي البطاقة «%1» على النص %2 في وسط سطر.</translation>
+        <translation>تحتوي البطاقة «⁨%1⁩» على النص %2 في وسط سطر.</translation>
     </message>
     <message>
         <source>%1 is a link.</source>
@@ -394,7 +394,7 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>Are you sure you wish to delete &apos;%1&apos;?</source>
-        <translation>هل أنت متأكد من أنك تريد حذف «%1»؟</translation>
+        <translation>هل أنت متأكد من أنك تريد حذف «⁨%1⁩»؟</translation>
     </message>
     <message>
         <source>Delete Card?</source>
@@ -446,7 +446,7 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>Do you want to save changes to &apos;%1&apos;?</source>
-        <translation>هل تريد حفظ التغييرات في «%1»؟</translation>
+        <translation>هل تريد حفظ التغييرات في «⁨%1⁩»؟</translation>
     </message>
     <message>
         <source>Programmed by Alder Quimbly<byte value="xd"/>
@@ -470,11 +470,11 @@ What would you do then?</source>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
-        <translation>لم يُغلق Memoquill بشكل صحيح. هل تريد استعادة البطاقة غير المحفوظة من «%1» كما كانت في %2؟</translation>
+        <translation>لم يُغلق Memoquill بشكل صحيح. هل تريد استعادة البطاقة غير المحفوظة من «⁨%1⁩» كما كانت في %2؟</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
-        <translation>لم يُغلق Memoquill بشكل صحيح. هل تريد استعادة البطاقات غير المحفوظة من «%2» (عددها %1) كما كانت في %3؟</translation>
+        <translation>لم يُغلق Memoquill بشكل صحيح. هل تريد استعادة البطاقات غير المحفوظة من «⁨%2⁩» (عددها %1) كما كانت في %3؟</translation>
     </message>
     <message>
         <source>Recover Cards?</source>
