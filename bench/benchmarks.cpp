@@ -3,19 +3,19 @@
 // that did not do what it measures reports an error, and the program then exits 1.
 //   memoquill_bench [--tiny] [--deck=FILE] [--benchmark_...]
 // --tiny runs each benchmark once on 40 cards; --deck keeps the generated deck there.
-#include "accesskeybutton.h"
-#include "appwindows.h"
-#include "cardcreate.h"
-#include "cardlistbox.h"
-#include "cardreader.h"
-#include "deckfile.h"
-#include "deckformat.h"
-#include "qtplatform.h"
-#include "recoveryfile.h"
-#include "startup.h"
-#include "textbox.h"
-#include "windows1252.h"
-#include "wordlist.h"
+#include "app/appwindows.h"
+#include "app/startup.h"
+#include "deck/deckfile.h"
+#include "deck/deckformat.h"
+#include "deck/recoveryfile.h"
+#include "deck/windows1252.h"
+#include "deck/wordlist.h"
+#include "editor/cardcreate.h"
+#include "editor/cardlistbox.h"
+#include "platform/accesskeybutton.h"
+#include "platform/qtplatform.h"
+#include "platform/textbox.h"
+#include "reader/cardreader.h"
 
 #include <QApplication>
 #include <QCheckBox>

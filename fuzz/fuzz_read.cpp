@@ -1,6 +1,6 @@
 // Arbitrary bytes as a deck file: the reader must not crash, must hand back texts the rest of
 // the program can hold, and whatever it reads must survive a write and a second read.
-#include "deckformat.h"
+#include "deck/deckformat.h"
 #include "fuzzcheck.h"
 
 #include <cstddef>

@@ -16,9 +16,9 @@
 //   0x89 n         appends a Greek letter
 //   0x8A-0xFF      appends the Windows-1252 character for that byte
 // The seeds in corpus/roundtrip are written in this form.
-#include "deckformat.h"
+#include "deck/deckformat.h"
+#include "deck/windows1252.h"
 #include "fuzzcheck.h"
-#include "windows1252.h"
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // Arbitrary bytes as a word list, read as tab-separated and as CSV: the reader must not crash,
 // must refuse with a line inside the input or hand back cards a deck can hold, and every list
 // it accepts must export, in both formats, and read back to the same fronts and backs.
-#include "deckformat.h"
+#include "deck/deckformat.h"
+#include "deck/wordlist.h"
 #include "fuzzcheck.h"
-#include "wordlist.h"
 
 #include <QSet>
 

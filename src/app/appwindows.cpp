@@ -1,8 +1,8 @@
-#include "appwindows.h"
+#include "app/appwindows.h"
 
-#include "cardcreate.h"
-#include "cardreader.h"
-#include "recoveryfile.h"
+#include "deck/recoveryfile.h"
+#include "editor/cardcreate.h"
+#include "reader/cardreader.h"
 
 #include <QAction>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "deckstore.h"
-#include "editorlink.h"
-#include "readerlink.h"
+#include "deck/deckstore.h"
+#include "editor/readerlink.h"
+#include "reader/editorlink.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "appwindows.h"
-#include "deckstore.h"
-#include "qtplatform.h"
-#include "recoveryfile.h"
-#include "startup.h"
+#include "app/appwindows.h"
+#include "app/startup.h"
+#include "deck/deckstore.h"
+#include "deck/recoveryfile.h"
+#include "platform/qtplatform.h"
 
 #include <QApplication>
 

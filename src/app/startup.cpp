@@ -1,10 +1,10 @@
-#include "startup.h"
+#include "app/startup.h"
 
-#include "appwindows.h"
-#include "deckfile.h"
-#include "language.h"
-#include "look.h"
-#include "wordlist.h"
+#include "app/appwindows.h"
+#include "app/language.h"
+#include "deck/deckfile.h"
+#include "deck/wordlist.h"
+#include "platform/look.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

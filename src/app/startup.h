@@ -1,7 +1,7 @@
 #pragma once
 
-#include "appwindows.h"
-#include "deckstore.h"
+#include "app/appwindows.h"
+#include "deck/deckstore.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "deckfile.h"
+#include "deck/deckfile.h"
 
-#include "deckformat.h"
+#include "deck/deckformat.h"
 
 #include <QCoreApplication>
 #include <QFile>

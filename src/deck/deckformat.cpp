@@ -1,7 +1,7 @@
-#include "deckformat.h"
+#include "deck/deckformat.h"
 
-#include "linebreaks.h"
-#include "windows1252.h"
+#include "deck/linebreaks.h"
+#include "deck/windows1252.h"
 
 #include <QStringDecoder>
 #include <QStringMatcher>

@@ -1,4 +1,4 @@
-#include "linebreaks.h"
+#include "deck/linebreaks.h"
 
 namespace memoquill {
 

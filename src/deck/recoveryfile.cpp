@@ -1,7 +1,7 @@
-#include "recoveryfile.h"
+#include "deck/recoveryfile.h"
 
-#include "deckfile.h"
-#include "deckformat.h"
+#include "deck/deckfile.h"
+#include "deck/deckformat.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deckstore.h"
+#include "deck/deckstore.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,8 +1,8 @@
-#include "wordlist.h"
+#include "deck/wordlist.h"
 
-#include "deckfile.h"
-#include "deckformat.h"
-#include "linebreaks.h"
+#include "deck/deckfile.h"
+#include "deck/deckformat.h"
+#include "deck/linebreaks.h"
 
 #include <QCoreApplication>
 #include <QHash>

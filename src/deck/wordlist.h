@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deckfile.h"
+#include "deck/deckfile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,12 +1,12 @@
-#include "cardcreate.h"
+#include "editor/cardcreate.h"
 
-#include "accesskeybutton.h"
-#include "cardlistbox.h"
-#include "controls.h"
-#include "menukeyguard.h"
-#include "readerlink.h"
-#include "textbox.h"
-#include "twips.h"
+#include "editor/cardlistbox.h"
+#include "editor/readerlink.h"
+#include "platform/accesskeybutton.h"
+#include "platform/controls.h"
+#include "platform/menukeyguard.h"
+#include "platform/textbox.h"
+#include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // Which cards exist and which one the editor shows: New Card, picking a card, committing the
 // text boxes, Delete Card.
-#include "cardcreate.h"
+#include "editor/cardcreate.h"
 
-#include "cardlistbox.h"
-#include "textbox.h"
+#include "editor/cardlistbox.h"
+#include "platform/textbox.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

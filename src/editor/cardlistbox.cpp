@@ -1,4 +1,4 @@
-#include "cardlistbox.h"
+#include "editor/cardlistbox.h"
 
 #include <QMouseEvent>
 #include <QStringListModel>

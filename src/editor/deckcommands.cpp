@@ -1,12 +1,12 @@
 // The commands on the deck as a whole (New, Save, Save As, Load, Exit), the close request,
 // and the routines that write and read the deck file.
-#include "cardcreate.h"
+#include "editor/cardcreate.h"
 
-#include "cardlistbox.h"
-#include "deckfile.h"
-#include "readerlink.h"
-#include "recoveryfile.h"
-#include "textbox.h"
+#include "deck/deckfile.h"
+#include "deck/recoveryfile.h"
+#include "editor/cardlistbox.h"
+#include "editor/readerlink.h"
+#include "platform/textbox.h"
 
 #include <QFileInfo>
 #include <QLabel>

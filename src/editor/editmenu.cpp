@@ -1,7 +1,7 @@
 // The text boxes' focus handlers, which commit typed text, and the Edit menu that follows them.
-#include "cardcreate.h"
+#include "editor/cardcreate.h"
 
-#include "textbox.h"
+#include "platform/textbox.h"
 
 #include <QApplication>
 #include <QMenu>

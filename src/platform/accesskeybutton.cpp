@@ -1,4 +1,4 @@
-#include "accesskeybutton.h"
+#include "platform/accesskeybutton.h"
 
 #include <QShortcutEvent>
 

@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "platform/controls.h"
 
 #include <QAction>
 #include <QLayout>

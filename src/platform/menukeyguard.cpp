@@ -1,4 +1,4 @@
-#include "menukeyguard.h"
+#include "platform/menukeyguard.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

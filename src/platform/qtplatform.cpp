@@ -1,7 +1,7 @@
-#include "qtplatform.h"
+#include "platform/qtplatform.h"
 
-#include "deckfile.h"
-#include "linebreaks.h"
+#include "deck/deckfile.h"
+#include "deck/linebreaks.h"
 
 #include <QApplication>
 #include <QClipboard>

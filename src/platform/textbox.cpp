@@ -1,6 +1,6 @@
-#include "textbox.h"
+#include "platform/textbox.h"
 
-#include "linebreaks.h"
+#include "deck/linebreaks.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>

@@ -1,10 +1,10 @@
-#include "cardreader.h"
+#include "reader/cardreader.h"
 
-#include "controls.h"
-#include "editorlink.h"
-#include "menukeyguard.h"
-#include "textbox.h"
-#include "twips.h"
+#include "platform/controls.h"
+#include "platform/menukeyguard.h"
+#include "platform/textbox.h"
+#include "platform/twips.h"
+#include "reader/editorlink.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "deckstore.h"
-#include "platform.h"
+#include "deck/deckstore.h"
+#include "platform/platform.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
 // The review: which card comes next, which side is shown, and the two review settings.
-#include "cardreader.h"
+#include "reader/cardreader.h"
 
-#include "textbox.h"
+#include "platform/textbox.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 // What a screen reader finds in the two windows, through Qt's accessibility interfaces: every
 // control and menu item by role, name and key, the captions tied to their controls, and the
 // states that change while the user works.
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QAccessible>
 #include <QCheckBox>

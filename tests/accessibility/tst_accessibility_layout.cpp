@@ -2,7 +2,7 @@
 // text (ctest runs this at QT_SCALE_FACTOR=1 and 2), in English and in every translation: every
 // caption fits its control, no two controls paint over each other, and all controls and menu
 // entries stay in their window.
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // Nothing the user typed or stored is lost: files that are no deck are refused rather than
 // saved over, and unsaved cards wait in a recovery file until they are saved or discarded.
-#include "deckfile.h"
-#include "recoveryfile.h"
-#include "testapp.h"
+#include "deck/deckfile.h"
+#include "deck/recoveryfile.h"
+#include "support/testapp.h"
 
 #include <QDir>
 #include <QLabel>

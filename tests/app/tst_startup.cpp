@@ -2,10 +2,10 @@
 // editor shows first, then the deck loads exactly as File > Load loads the file chosen in its
 // dialog, with the same messages when it cannot. Starting with an imported word list, and
 // exporting a deck as one without any display; the command line's misuse.
-#include "deckfile.h"
-#include "startup.h"
-#include "testapp.h"
-#include "wordlist.h"
+#include "app/startup.h"
+#include "deck/deckfile.h"
+#include "deck/wordlist.h"
+#include "support/testapp.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Moving between the two windows, the reader's File menu, and ending the application from
 // either window with the save question asked once.
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Deck files on disk: a save replaces the file whole or leaves it as it was, and every failure
 // comes back as the sentence the user is shown.
-#include "deckfile.h"
+#include "deck/deckfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "deckformat.h"
+#include "deck/deckformat.h"
 
 #include <QTest>
 

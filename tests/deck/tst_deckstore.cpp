@@ -1,4 +1,4 @@
-#include "deckstore.h"
+#include "deck/deckstore.h"
 
 #include <QTest>
 

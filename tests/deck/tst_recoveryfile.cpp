@@ -1,7 +1,7 @@
 // What a recovery folder may hold besides good recoveries: none is ever offered, none crashes,
 // and nothing is written through a link.
-#include "deckformat.h"
-#include "recoveryfile.h"
+#include "deck/deckformat.h"
+#include "deck/recoveryfile.h"
 
 #include <QDir>
 #include <QFile>

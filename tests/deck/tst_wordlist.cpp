@@ -1,8 +1,8 @@
 // Word lists in and out: the two formats, the two encodings, the escapes, the names cards get,
 // every refusal with its line, and lists that read back to the cards they were written from.
-#include "cardtext.h"
-#include "deckfile.h"
-#include "wordlist.h"
+#include "deck/deckfile.h"
+#include "deck/wordlist.h"
+#include "support/cardtext.h"
 
 #include <QDir>
 #include <QFile>

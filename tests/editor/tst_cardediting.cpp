@@ -1,5 +1,5 @@
 // Creating, picking and deleting cards, and typed text reaching the shown card.
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QLabel>
 #include <QMenu>

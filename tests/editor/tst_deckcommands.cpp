@@ -1,6 +1,6 @@
 // New, Save, Save As, Load and Exit with real files, and the close prompt. The failures a
 // save or a load can meet are in tests/reliability/tst_faults.cpp.
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QDir>
 #include <QFile>

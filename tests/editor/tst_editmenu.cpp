@@ -1,6 +1,6 @@
 // The Edit menu follows the text boxes' focus and moves text between them and the clipboard;
 // About and the joke item only show their boxes.
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -1,8 +1,8 @@
 // The editor window as the user first meets it: controls, texts, menus, focus and keys.
-#include "testapp.h"
+#include "support/testapp.h"
 
-#include "accesskeybutton.h"
-#include "twips.h"
+#include "platform/accesskeybutton.h"
+#include "platform/twips.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -1,11 +1,11 @@
 // The windows in each language: every text translated but the window titles, the same keys,
 // access keys that work, the same deck files, and English whenever no usable translation is
 // there. Languages are switched in process through the program's own installTranslations().
-#include "testapp.h"
+#include "support/testapp.h"
 
-#include "deckfile.h"
-#include "language.h"
-#include "startup.h"
+#include "app/language.h"
+#include "app/startup.h"
+#include "deck/deckfile.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // Cards in every script show as letters, not boxes, in the card list, the title label, the text
 // boxes and the reader, through the fonts the package recommends; a right-to-left text is laid
 // out right to left. The design font stays Liberation Sans: Qt falls back on the others.
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QFontDatabase>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The translation files themselves: current with the code, complete, and faithful to what the
 // program relies on in each text (its placeholders, its access key, the file type's pattern).
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The desktop look the fixed layouts are made for: buttons of a message box in the order users
 // know, without icons, access keys underlined, the classic check-box gap, menus in the window.
-#include "look.h"
+#include "platform/look.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 // The real platform: the boxes' answers when the user escapes or closes them, exact text
 // through the text boxes, the clipboard and the generator.
-#include "qtplatform.h"
-#include "textbox.h"
+#include "platform/qtplatform.h"
+#include "platform/textbox.h"
 
 #include <QApplication>
 #include <QClipboard>

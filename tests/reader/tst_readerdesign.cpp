@@ -1,8 +1,8 @@
 // The reader window as created: controls, texts, menus, focus, and its life as a single
 // instance that is created hidden and forgotten when closed.
-#include "testapp.h"
+#include "support/testapp.h"
 
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QCheckBox>
 #include <QMenu>

@@ -1,5 +1,5 @@
 // The review: the order of the cards, which side is shown, and the random pick.
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QCheckBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deckformat.h"
+#include "deck/deckformat.h"
 
 // A full deck of 32,767 cards, several megabytes; variants differ in every card, so a file
 // that mixes two of them is recognisably neither.

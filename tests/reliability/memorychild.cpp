@@ -3,7 +3,7 @@
 //
 //   memorychild load FILE   reads FILE with 64 MB of address space to spare
 //   memorychild save FILE   writes a 40 MB deck over FILE with 16 MB to spare
-#include "deckfile.h"
+#include "deck/deckfile.h"
 
 #include <QCoreApplication>
 #include <QFile>

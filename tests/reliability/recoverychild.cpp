@@ -4,12 +4,12 @@
 //         the recovery file in FOLDER is written (then, for SIGTERM, more text typed at once).
 //   recover: answers Yes to the recovery question, saves (to SAVE_AS for an untitled deck) and
 //         closes the window.
-#include "accesskeybutton.h"
-#include "appwindows.h"
-#include "cardcreate.h"
-#include "recoveryfile.h"
-#include "scriptedplatform.h"
-#include "startup.h"
+#include "app/appwindows.h"
+#include "app/startup.h"
+#include "deck/recoveryfile.h"
+#include "editor/cardcreate.h"
+#include "platform/accesskeybutton.h"
+#include "support/scriptedplatform.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Saves two full decks over one file, alternately and without end, until it is killed.
 #include "bigdeck.h"
-#include "deckfile.h"
+#include "deck/deckfile.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 // Every failure a save or a load can meet: each shows its message, loses nothing on disk or
 // in memory, and leaves the deck's file name right.
-#include "testapp.h"
+#include "support/testapp.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Huge, hostile and special deck files: each one loads, or is refused with its message,
 // without a crash and in bounded time. The times printed here are recorded in docs/reliability.md;
 // nothing is asserted about them.
-#include "testapp.h"
+#include "support/testapp.h"
 
-#include "deckfile.h"
+#include "deck/deckfile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

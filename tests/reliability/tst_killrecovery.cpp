@@ -1,6 +1,6 @@
 // Typing killed at any moment survives: the next start offers it, and a save writes what a
 // save just before the kill would have written.
-#include "deckformat.h"
+#include "deck/deckformat.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // A save killed at any moment leaves the deck file either wholly old or wholly new, and
 // nothing beside it that a later save could trip over.
 #include "bigdeck.h"
-#include "deckfile.h"
+#include "deck/deckfile.h"
 
 #include <QDir>
 #include <QFile>

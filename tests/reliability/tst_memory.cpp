@@ -1,7 +1,7 @@
 // A load or a save that runs out of memory says so and leaves everything as it was: the
 // program goes on, and the deck on disk stays whole. Run in a child whose address space is cut
 // short.
-#include "deckfile.h"
+#include "deck/deckfile.h"
 
 #include <QFile>
 #include <QProcess>

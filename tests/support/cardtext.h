@@ -1,7 +1,7 @@
 // How QCOMPARE prints a card when a comparison fails: {name | front | back}.
 #pragma once
 
-#include "deckstore.h"
+#include "deck/deckstore.h"
 
 #include <QStringList>
 #include <QTest>

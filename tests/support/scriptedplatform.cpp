@@ -1,4 +1,4 @@
-#include "scriptedplatform.h"
+#include "support/scriptedplatform.h"
 
 #include <QTest>
 

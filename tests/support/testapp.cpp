@@ -1,9 +1,9 @@
-#include "testapp.h"
+#include "support/testapp.h"
 
-#include "accesskeybutton.h"
-#include "language.h"
-#include "look.h"
-#include "textbox.h"
+#include "app/language.h"
+#include "platform/accesskeybutton.h"
+#include "platform/look.h"
+#include "platform/textbox.h"
 
 #include <QApplication>
 #include <QDir>

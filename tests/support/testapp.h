@@ -1,12 +1,12 @@
 #pragma once
 
-#include "accesskeybutton.h"
-#include "appwindows.h"
-#include "cardcreate.h"
-#include "cardlistbox.h"
-#include "cardreader.h"
-#include "deckstore.h"
-#include "scriptedplatform.h"
+#include "app/appwindows.h"
+#include "deck/deckstore.h"
+#include "editor/cardcreate.h"
+#include "editor/cardlistbox.h"
+#include "platform/accesskeybutton.h"
+#include "reader/cardreader.h"
+#include "support/scriptedplatform.h"
 
 #include <QAction>
 #include <QFont>

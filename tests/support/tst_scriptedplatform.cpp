@@ -1,6 +1,6 @@
 // The scripted platform is what every window test trusts: it must answer in order, record
 // what was shown, and never let an unexpected box or an unused answer pass unnoticed.
-#include "scriptedplatform.h"
+#include "support/scriptedplatform.h"
 
 #include <QTest>
 
