@@ -66,7 +66,7 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
 </context>
 <context>
@@ -121,15 +121,15 @@
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un mazzo Memoquill: non è possibile leggerne alcuna carta.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fine di «%1» non è una carta completa: l’ultima riga non è stata letta e, salvando il mazzo, non verrà conservata.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fine di «%1» non è una carta completa: le ultime %2 righe non sono state lette e, salvando il mazzo, non verranno conservate.</translation>
     </message>
 </context>
 <context>
@@ -145,43 +145,43 @@ Vuoi sostituirlo?</translation>
     <name>RecoveryFile</name>
     <message>
         <source>It is not a folder of this user&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è una cartella di proprietà di questo utente.</translation>
     </message>
     <message>
         <source>Its permissions cannot be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile impostare i permessi della cartella.</translation>
     </message>
     <message>
         <source>Unsaved cards cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare le carte non salvate in %1: %2</translation>
     </message>
     <message>
         <source>Its lock file cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file di blocco.</translation>
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta «%1» contiene il testo %2 all’interno di una riga.</translation>
     </message>
     <message>
         <source>%1 is a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un collegamento simbolico.</translation>
     </message>
     <message>
         <source>Removed the damaged recovery file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimosso il file di recupero danneggiato %1: %2</translation>
     </message>
     <message>
         <source>Its information file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il suo file di informazioni.</translation>
     </message>
     <message>
         <source>It is missing or not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste o non è un file.</translation>
     </message>
     <message>
         <source>It holds no whole deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non contiene un mazzo completo.</translation>
     </message>
 </context>
 <context>
@@ -469,15 +469,15 @@ E poi che avresti fatto?</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoquill non è stato chiuso correttamente. Vuoi recuperare la carta non salvata di «%1» (ultima modifica: %2)?</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoquill non è stato chiuso correttamente. Vuoi recuperare le %1 carte non salvate di «%2» (ultima modifica: %3)?</translation>
     </message>
     <message>
         <source>Recover Cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperare le carte?</translation>
     </message>
 </context>
 <context>

@@ -66,7 +66,7 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: %1</translation>
     </message>
 </context>
 <context>
@@ -121,15 +121,15 @@
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het is geen Memoquill-stapel: er kan geen enkele kaart uit worden gelezen.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het einde van ‘%1’ is geen volledige kaart: de laatste regel is niet gelezen en wordt bij het opslaan van de stapel niet bewaard.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het einde van ‘%1’ is geen volledige kaart: de laatste %2 regels zijn niet gelezen en worden bij het opslaan van de stapel niet bewaard.</translation>
     </message>
 </context>
 <context>
@@ -145,43 +145,43 @@ Wilt u het vervangen?</translation>
     <name>RecoveryFile</name>
     <message>
         <source>It is not a folder of this user&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het is geen map van deze gebruiker.</translation>
     </message>
     <message>
         <source>Its permissions cannot be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rechten van de map kunnen niet worden ingesteld.</translation>
     </message>
     <message>
         <source>Unsaved cards cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet-opgeslagen kaarten kunnen niet worden bewaard in %1: %2</translation>
     </message>
     <message>
         <source>Its lock file cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vergrendelingsbestand kan niet worden aangemaakt.</translation>
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kaart ‘%1’ bevat de tekst %2 midden in een regel.</translation>
     </message>
     <message>
         <source>%1 is a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een symbolische koppeling.</translation>
     </message>
     <message>
         <source>Removed the damaged recovery file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het beschadigde herstelbestand %1 is verwijderd: %2</translation>
     </message>
     <message>
         <source>Its information file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bijbehorende informatiebestand kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>It is missing or not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het ontbreekt of is geen bestand.</translation>
     </message>
     <message>
         <source>It holds no whole deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bevat geen volledige stapel.</translation>
     </message>
 </context>
 <context>
@@ -470,15 +470,15 @@ Wat had je dan gedaan?</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoquill is niet goed afgesloten. Wilt u de niet-opgeslagen kaart van ‘%1’ herstellen (laatste wijziging: %2)?</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoquill is niet goed afgesloten. Wilt u de %1 niet-opgeslagen kaarten van ‘%2’ herstellen (laatste wijziging: %3)?</translation>
     </message>
     <message>
         <source>Recover Cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarten herstellen?</translation>
     </message>
 </context>
 <context>

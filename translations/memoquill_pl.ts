@@ -66,7 +66,7 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: %1</translation>
     </message>
 </context>
 <context>
@@ -122,15 +122,15 @@
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest talia Memoquill: nie można z tego pliku odczytać żadnej fiszki.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec pliku „%1” nie jest pełną fiszką: nie wczytano ostatniego wiersza, a zapisanie talii go nie zachowa.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec pliku „%1” nie jest pełną fiszką: nie wczytano ostatnich %2 wierszy, a zapisanie talii ich nie zachowa.</translation>
     </message>
 </context>
 <context>
@@ -146,43 +146,43 @@ Czy zastąpić ten plik?</translation>
     <name>RecoveryFile</name>
     <message>
         <source>It is not a folder of this user&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest folder tego użytkownika.</translation>
     </message>
     <message>
         <source>Its permissions cannot be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można ustawić uprawnień folderu.</translation>
     </message>
     <message>
         <source>Unsaved cards cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można przechować niezapisanych fiszek w %1: %2</translation>
     </message>
     <message>
         <source>Its lock file cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć pliku blokady.</translation>
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiszka „%1” zawiera tekst %2 w środku wiersza.</translation>
     </message>
     <message>
         <source>%1 is a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest dowiązaniem symbolicznym.</translation>
     </message>
     <message>
         <source>Removed the damaged recovery file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto uszkodzony plik odzyskiwania %1: %2</translation>
     </message>
     <message>
         <source>Its information file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać powiązanego pliku z informacjami.</translation>
     </message>
     <message>
         <source>It is missing or not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie istnieje lub nie jest plikiem.</translation>
     </message>
     <message>
         <source>It holds no whole deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zawiera pełnej talii.</translation>
     </message>
 </context>
 <context>
@@ -470,15 +470,15 @@ I co wtedy?</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoquill nie został poprawnie zamknięty. Czy odzyskać niezapisaną fiszkę z talii „%1” (ostatnia zmiana: %2)?</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoquill nie został poprawnie zamknięty. Czy odzyskać niezapisane fiszki z talii „%2” (liczba fiszek: %1, ostatnia zmiana: %3)?</translation>
     </message>
     <message>
         <source>Recover Cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>Odzyskać fiszki?</translation>
     </message>
 </context>
 <context>

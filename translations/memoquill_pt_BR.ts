@@ -66,7 +66,7 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the synopsis, &quot;memoquill [--help] ...&quot;, which stays as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
 </context>
 <context>
@@ -121,15 +121,15 @@
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um baralho do Memoquill: não é possível ler nenhum cartão dele.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last line was not read, and saving the deck will not keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O final de “%1” não é um cartão completo: a última linha não foi lida e não será mantida ao salvar o baralho.</translation>
     </message>
     <message>
         <source>The end of &apos;%1&apos; is not a whole card: its last %2 lines were not read, and saving the deck will not keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>O final de “%1” não é um cartão completo: as últimas %2 linhas não foram lidas e não serão mantidas ao salvar o baralho.</translation>
     </message>
 </context>
 <context>
@@ -145,43 +145,43 @@ Deseja substituí-lo?</translation>
     <name>RecoveryFile</name>
     <message>
         <source>It is not a folder of this user&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma pasta deste usuário.</translation>
     </message>
     <message>
         <source>Its permissions cannot be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível definir as permissões da pasta.</translation>
     </message>
     <message>
         <source>Unsaved cards cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar os cartões não salvos em %1: %2</translation>
     </message>
     <message>
         <source>Its lock file cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar o arquivo de bloqueio.</translation>
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cartão “%1” contém o texto %2 no meio de uma linha.</translation>
     </message>
     <message>
         <source>%1 is a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um link simbólico.</translation>
     </message>
     <message>
         <source>Removed the damaged recovery file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de recuperação danificado %1 foi removido: %2</translation>
     </message>
     <message>
         <source>Its information file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o arquivo de informações dele.</translation>
     </message>
     <message>
         <source>It is missing or not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe ou não é um arquivo.</translation>
     </message>
     <message>
         <source>It holds no whole deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não contém um baralho completo.</translation>
     </message>
 </context>
 <context>
@@ -470,15 +470,15 @@ O que você ia fazer, hein?</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the card of &apos;%1&apos; from %2 that was not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>O Memoquill não foi fechado corretamente. Deseja recuperar o cartão não salvo de “%1” (última alteração: %2)?</translation>
     </message>
     <message>
         <source>Memoquill was not closed properly. Recover the %1 cards of &apos;%2&apos; from %3 that were not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>O Memoquill não foi fechado corretamente. Deseja recuperar os %1 cartões não salvos de “%2” (última alteração: %3)?</translation>
     </message>
     <message>
         <source>Recover Cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar cartões?</translation>
     </message>
 </context>
 <context>
