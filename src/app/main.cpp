@@ -8,7 +8,7 @@
 
 int main(int argc, char *argv[])
 {
-    memoquill::CommandLine commandLine;
+    memoquill::Arguments commandLine;
     memoquill::StartDeck startDeck;
     {
         // The command line is read before any window system is touched: --help, --version,

@@ -26,6 +26,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The translation context of the command line's texts.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 // The two ends of the socket pair that carries a signal from its handler into the event loop.
 int signalSockets[2] = {-1, -1};
 
@@ -79,7 +85,7 @@ void setUpApplication(QApplication &app)
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-CommandLine readCommandLine(const QStringList &arguments)
+Arguments readCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -126,7 +132,7 @@ CommandLine readCommandLine(const QStringList &arguments)
         + CommandLine::tr("Usage: %1")
               .arg(u"memoquill [--help] [--version] [DECK | --import LIST | --export DECK.mqd "
                    u"[--output LIST]]"_s);
-    CommandLine commandLine;
+    Arguments commandLine;
     if (!parser.parse(arguments)) {
         commandLine.error = parser.errorText() + usage;
         return commandLine;

@@ -24,11 +24,9 @@ void setUpCoreApplication();
 // hides and gets the look the window designs are made for.
 void setUpApplication(QApplication &app);
 
-struct CommandLine
+// What the command line asks for.
+struct Arguments
 {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-
-public:
     // The deck to open at start.
     std::optional<QString> deck;
     // --import LIST: start with a new deck of the list's cards.
@@ -42,7 +40,7 @@ public:
 
 // Reads "memoquill [DECK | --import LIST | --export DECK.mqd [--output LIST]]". --help,
 // --help-all and --version print their text and end the program, as in every Qt program.
-CommandLine readCommandLine(const QStringList &arguments);
+Arguments readCommandLine(const QStringList &arguments);
 
 // Prints "memoquill: " and the message on standard error.
 void printError(const QString &message);

@@ -18,33 +18,6 @@ namespace memoquill {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// What the empty text boxes say before any deck is there.
-QString frontPlaceholder()
-{
-    return CardCreate::tr("There currently no cards.  Create a card first by clicking \"New Card\" "
-                          "or load a Memoquill file\r\n");
-}
-
-QString backPlaceholder()
-{
-    return CardCreate::tr("There currently no cards.  Create a card first \r\nby clicking \"New "
-                          "card\"or load a Memoquill file\r\n");
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1StringView(name));
-    // Card names are shown as they are: never as markup.
-    label->setTextFormat(Qt::PlainText);
-    place(label, geometry);
-    return label;
-}
-
-} // namespace
-
 CardCreate::CardCreate(DeckStore &deck, Platform &platform, ReaderLink &reader, QWidget *parent)
     : QMainWindow(parent)
     , m_deck(deck)
@@ -66,8 +39,11 @@ void CardCreate::buildDesign()
 
     TBack = addTextBox(client, "TBack", tr("Back text"), twipsRect(5520, 480, 3615, 3495));
     TFront = addTextBox(client, "TFront", tr("Front text"), twipsRect(1680, 480, 3615, 3495));
-    textbox::setText(TBack, backPlaceholder());
-    textbox::setText(TFront, frontPlaceholder());
+    // What the empty text boxes say before any deck is there.
+    textbox::setText(TBack, tr("There currently no cards.  Create a card first \r\nby clicking "
+                               "\"New card\"or load a Memoquill file\r\n"));
+    textbox::setText(TFront, tr("There currently no cards.  Create a card first by clicking "
+                                "\"New Card\" or load a Memoquill file\r\n"));
     textbox::setReadOnly(TBack, true);
     textbox::setReadOnly(TFront, true);
 
@@ -78,23 +54,21 @@ void CardCreate::buildDesign()
     List->setAccessibleName(tr("Card List"));
     place(List, twipsRect(120, 480, 1455, 2595));
 
-    BDel = new AccessKeyButton(tr("&Delete Card"), client);
-    BDel->setObjectName(u"BDel"_s);
-    place(BDel, twipsRect(120, 3600, 1455, 375));
-    BNew = new AccessKeyButton(tr("Ne&w Card"), client);
-    BNew->setObjectName(u"BNew"_s);
-    place(BNew, twipsRect(120, 3120, 1455, 375));
+    BDel = addControl<AccessKeyButton>(client, "BDel", tr("&Delete Card"),
+                                       twipsRect(120, 3600, 1455, 375));
+    BNew = addControl<AccessKeyButton>(client, "BNew", tr("Ne&w Card"),
+                                       twipsRect(120, 3120, 1455, 375));
 
-    LTitle = makeLabel(client, "LTitle", QString(), twipsRect(2400, 120, 5775, 255));
+    LTitle = addLabel(client, "LTitle", QString(), twipsRect(2400, 120, 5775, 255));
     // Named by its text, so a screen reader reads the card's name, not a fixed word.
     LTitle->setAccessibleDescription(tr("The name of the card shown"));
     // The captions are narrow: a translation may have to shorten them.
-    Label3 = makeLabel(client, "Label3", tr("Card List", "caption, 41 pixels wide"),
-                       twipsRect(120, 240, 615, 255));
-    Label2 = makeLabel(client, "Label2", tr("Back", "caption, 25 pixels wide"),
-                       twipsRect(8520, 240, 375, 255));
-    Label1 = makeLabel(client, "Label1", tr("Front", "caption, 25 pixels wide"),
-                       twipsRect(1680, 240, 375, 255));
+    Label3 = addLabel(client, "Label3", tr("Card List", "caption, 41 pixels wide"),
+                      twipsRect(120, 240, 615, 255));
+    Label2 = addLabel(client, "Label2", tr("Back", "caption, 25 pixels wide"),
+                      twipsRect(8520, 240, 375, 255));
+    Label1 = addLabel(client, "Label1", tr("Front", "caption, 25 pixels wide"),
+                      twipsRect(1680, 240, 375, 255));
     // Ties each caption to its control for screen readers; the captions have no access key,
     // so the buddies change no key.
     Label3->setBuddy(List);

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
@@ -46,6 +47,13 @@ void alignToText(QPlainTextEdit *box)
 }
 
 } // namespace
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, const QRect &designed)
+{
+    auto *label = addControl<QLabel>(parent, name, caption, designed);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
 
 void place(QWidget *control, const QRect &designed)
 {

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QAction;
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QPlainTextEdit;
@@ -24,6 +25,20 @@ QWidget *setUpWindow(QMainWindow *window, const char *name, const QString &title
 // left. In a right-to-left language the design is mirrored, as Qt's layouts mirror theirs: a
 // control designed x pixels from the left edge stands x pixels from the right one.
 void place(QWidget *control, const QRect &designed);
+
+// A control with a caption (a push button, a check box), named and placed.
+template <typename Control>
+Control *addControl(QWidget *parent, const char *name, const QString &caption,
+                    const QRect &designed)
+{
+    auto *control = new Control(caption, parent);
+    control->setObjectName(QLatin1StringView(name));
+    place(control, designed);
+    return control;
+}
+
+// A label, named and placed, that shows its text as it is: never as markup.
+QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, const QRect &designed);
 
 // A multi-line text box with a vertical scroll bar, in which Tab moves on to the next control.
 QPlainTextEdit *addTextBox(QWidget *parent, const char *name, const QString &accessibleName,

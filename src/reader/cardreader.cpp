@@ -17,19 +17,6 @@ namespace memoquill {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-template <typename Control>
-Control *make(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
-{
-    auto *control = new Control(caption, parent);
-    control->setObjectName(QLatin1StringView(name));
-    place(control, geometry);
-    return control;
-}
-
-} // namespace
-
 CardReader::CardReader(DeckStore &deck, Platform &platform, EditorLink &editor, QWidget *parent)
     : QMainWindow(parent)
     , m_deck(deck)
@@ -54,14 +41,17 @@ void CardReader::buildDesign()
     textbox::setReadOnly(TCard, true);
 
     // The check boxes are narrow: a translation may have to shorten their captions.
-    CBack = make<QCheckBox>(client, "CBack", tr("Show Back First", "check box, 97 pixels wide"),
-                            twipsRect(2760, 5280, 1455, 255));
-    CSFirst = make<QCheckBox>(client, "CSFirst", tr("Skip First Card", "check box, 89 pixels wide"),
+    CBack =
+        addControl<QCheckBox>(client, "CBack", tr("Show Back First", "check box, 97 pixels wide"),
+                              twipsRect(2760, 5280, 1455, 255));
+    CSFirst =
+        addControl<QCheckBox>(client, "CSFirst", tr("Skip First Card", "check box, 89 pixels wide"),
                               twipsRect(2760, 4920, 1335, 375));
-    BNext = make<QPushButton>(client, "BNext", tr("Next Card"), twipsRect(120, 4560, 2535, 975));
-    BFlip = make<QPushButton>(client, "BFlip", tr("Flip"), twipsRect(120, 4080, 4095, 375));
-    CRand = make<QCheckBox>(client, "CRand", tr("Random", "check box, 89 pixels wide"),
-                            twipsRect(2760, 4560, 1335, 375));
+    BNext =
+        addControl<QPushButton>(client, "BNext", tr("Next Card"), twipsRect(120, 4560, 2535, 975));
+    BFlip = addControl<QPushButton>(client, "BFlip", tr("Flip"), twipsRect(120, 4080, 4095, 375));
+    CRand = addControl<QCheckBox>(client, "CRand", tr("Random", "check box, 89 pixels wide"),
+                                  twipsRect(2760, 4560, 1335, 375));
 
     TCard->setAccessibleDescription(tr("The side of the card shown"));
     TCard->verticalScrollBar()->setAccessibleName(tr("Card text scroll bar"));

@@ -188,7 +188,7 @@ private Q_SLOTS:
     // QApplication reads Qt's own options when the windows start: they are no misuse.
     void qtOptionsAreLeftToQt()
     {
-        const CommandLine commandLine =
+        const Arguments commandLine =
             readCommandLine({u"memoquill"_s, u"-platform"_s, u"offscreen"_s, u"-style=fusion"_s,
                              u"-reverse"_s, u"deck.mqd"_s});
         QCOMPARE(commandLine.error, QString());
