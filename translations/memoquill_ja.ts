@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Start with a new deck of the cards in LIST, a word list separated by tabs, or by commas when its name ends in .csv.</source>
-        <translation>LIST のカードから新しいデッキを作って起動します。LIST はタブ区切りの単語リストで、名前が .csv で終わる場合はカンマ区切りです。</translation>
+        <translation>LIST のカードから新しいデッキを作って起動します。LIST はタブ区切りの単語リストで、ファイル名が .csv で終わる場合はカンマ区切りです。</translation>
     </message>
     <message>
         <source>Write the cards of DECK.mqd as a word list separated by tabs, to standard output, and open no window.</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>With --export: write the list to LIST instead, separated by commas when its name ends in .csv.</source>
-        <translation>--export と併用：リストを標準出力ではなく LIST に書き出します。名前が .csv で終わる場合はカンマ区切りにします。</translation>
+        <translation>--export と併用：リストを標準出力ではなく LIST に書き出します。ファイル名が .csv で終わる場合はカンマ区切りにします。</translation>
     </message>
     <message>
         <source>--%1 can be given only once.</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Could not load the deck from &apos;%1&apos;. Its name does not end in .mqd.</source>
-        <translation>「%1」からデッキを読み込めませんでした。名前が .mqd で終わっていません。</translation>
+        <translation>「%1」からデッキを読み込めませんでした。ファイル名が .mqd で終わっていません。</translation>
     </message>
     <message>
         <source>Could not write the list to &apos;%1&apos;. It would replace the deck it is made from.</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
-        <translation>ディスプレイが見つかりません （DISPLAY が設定されていません）。デスクトップ上で起動するか、デスクトップがなければ仮想ディスプレイ上で起動してください：xvfb-run memoquill</translation>
+        <translation>ディスプレイが見つかりません（DISPLAY が設定されていません）。デスクトップ上で起動するか、デスクトップがなければ仮想ディスプレイ上で起動してください：xvfb-run memoquill</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -285,7 +285,7 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>Adds a card, asking for its name</source>
-        <translation>名前を尋ねてカードを追加します</translation>
+        <translation>名前を入力してカードを追加します</translation>
     </message>
     <message>
         <source>Deletes the card selected in the card list</source>

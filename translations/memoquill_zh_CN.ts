@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>A deck file (.mqd) to open.</source>
-        <translation>要打开的卡组文件 (.mqd)。</translation>
+        <translation>要打开的卡组文件（.mqd）。</translation>
     </message>
     <message>
         <source>Start with a new deck of the cards in LIST, a word list separated by tabs, or by commas when its name ends in .csv.</source>
-        <translation>用 LIST 中的卡片新建卡组并启动。LIST 是以制表符分隔的单词列表；如果其名称以 .csv 结尾，则以逗号分隔。</translation>
+        <translation>用 LIST 中的卡片新建卡组并启动。LIST 是以制表符分隔的单词列表；如果其文件名以 .csv 结尾，则以逗号分隔。</translation>
     </message>
     <message>
         <source>Write the cards of DECK.mqd as a word list separated by tabs, to standard output, and open no window.</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>With --export: write the list to LIST instead, separated by commas when its name ends in .csv.</source>
-        <translation>与 --export 一起使用：改为将列表写入 LIST；如果其名称以 .csv 结尾，则以逗号分隔。</translation>
+        <translation>与 --export 一起使用：改为将列表写入 LIST；如果其文件名以 .csv 结尾，则以逗号分隔。</translation>
     </message>
     <message>
         <source>--%1 can be given only once.</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Could not load the deck from &apos;%1&apos;. Its name does not end in .mqd.</source>
-        <translation>无法从“%1”加载卡组。其名称不以 .mqd 结尾。</translation>
+        <translation>无法从“%1”加载卡组。文件名不以 .mqd 结尾。</translation>
     </message>
     <message>
         <source>Could not write the list to &apos;%1&apos;. It would replace the deck it is made from.</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
-        <translation>找不到显示器（未设置 DISPLAY）。请在桌面环境中启动；没有桌面时，可在虚拟显示器下启动：xvfb-run memoquill</translation>
+        <translation>找不到图形显示（未设置 DISPLAY）。请在桌面环境中启动；没有桌面时，可在虚拟显示环境下启动：xvfb-run memoquill</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -253,7 +253,7 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>The name of the card shown</source>
-        <translation>所显示卡片的名称</translation>
+        <translation>当前卡片的名称</translation>
     </message>
     <message>
         <source>Card List</source>
@@ -277,11 +277,11 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>The front of the card shown</source>
-        <translation>所显示卡片的正面</translation>
+        <translation>当前卡片的正面</translation>
     </message>
     <message>
         <source>The back of the card shown</source>
-        <translation>所显示卡片的背面</translation>
+        <translation>当前卡片的背面</translation>
     </message>
     <message>
         <source>Adds a card, asking for its name</source>
