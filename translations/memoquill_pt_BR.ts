@@ -263,13 +263,13 @@ clicando em “Novo cartão” ou abra um arquivo do Memoquill.<byte value="xd"/
     <message>
         <source>Back</source>
         <comment>caption, 25 pixels wide</comment>
-        <translatorcomment>&quot;Verso&quot; is a pixel wider than the 25-pixel caption; shortened like &quot;Fren.&quot;.</translatorcomment>
-        <translation>Vers.</translation>
+        <translatorcomment>&quot;Vers.&quot; reads as &quot;versão&quot;; the whole &quot;Verso&quot; fits the 25-pixel caption (only its advance is a pixel wider, the letters stay whole).</translatorcomment>
+        <translation>Verso</translation>
     </message>
     <message>
         <source>Front</source>
         <comment>caption, 25 pixels wide</comment>
-        <translatorcomment>&quot;Frente&quot; is wider than the 25-pixel caption; shortened like &quot;Vers.&quot;.</translatorcomment>
+        <translatorcomment>&quot;Frente&quot; is 4 pixels wider than the 25-pixel caption and would be cut; shortened, beside the full &quot;Verso&quot;.</translatorcomment>
         <translation>Fren.</translation>
     </message>
     <message>
