@@ -500,8 +500,8 @@ E poi che avresti fatto?</translation>
     <message>
         <source>Skip First Card</source>
         <comment>check box, 89 pixels wide</comment>
-        <translatorcomment>&quot;Salta la prima carta&quot; is wider than the 89-pixel check box; &quot;1ª&quot; keeps the word &quot;carta&quot; (fits, 2 px to spare) and no longer reads like &quot;Prima il retro&quot; below it.</translatorcomment>
-        <translation>Salta la 1ª carta</translation>
+        <translatorcomment>&quot;Salta la prima carta&quot; is wider than the 89-pixel check box; &quot;1ª&quot; keeps the word &quot;carta&quot; and no longer reads like &quot;Prima il retro&quot; below it; without the article it fits the check box.</translatorcomment>
+        <translation>Salta 1ª carta</translation>
     </message>
     <message>
         <source>Next Card</source>

@@ -263,8 +263,8 @@ clicando em “Novo cartão” ou abra um arquivo do Memoquill.<byte value="xd"/
     <message>
         <source>Back</source>
         <comment>caption, 25 pixels wide</comment>
-        <translatorcomment>&quot;Vers.&quot; reads as &quot;versão&quot;; the whole &quot;Verso&quot; fits the 25-pixel caption (only its advance is a pixel wider, the letters stay whole).</translatorcomment>
-        <translation>Verso</translation>
+        <translatorcomment>&quot;Vers.&quot; reads as &quot;versão&quot;, and the whole &quot;Verso&quot; is a pixel wider than the 25-pixel caption: &quot;Trás&quot; (the back side, as in &quot;frente e trás&quot;) is understood at once beside the front box&apos;s caption.</translatorcomment>
+        <translation>Trás</translation>
     </message>
     <message>
         <source>Front</source>
