@@ -263,8 +263,8 @@ door op ‘Nieuwe kaart’ te klikken, of open een Memoquill-bestand.<byte value
     <message>
         <source>Back</source>
         <comment>caption, 25 pixels wide</comment>
-        <translatorcomment>&quot;Achter&quot; (for achterkant) is wider than the 25-pixel caption; across from &quot;Voor&quot;, &quot;Ak.&quot; reads as achterkant.</translatorcomment>
-        <translation>Ak.</translation>
+        <translatorcomment>&quot;Achter&quot; is 29 px, wider than the 25-pixel caption, and no reader knows &quot;Ak.&quot;; &quot;Rug&quot; (18 px) is the plain word for the back of a card, as of a playing card.</translatorcomment>
+        <translation>Rug</translation>
     </message>
     <message>
         <source>Front</source>

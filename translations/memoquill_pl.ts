@@ -269,8 +269,8 @@ klikając „Nowa fiszka”, albo otwórz plik Memoquill.<byte value="xd"/>
     <message>
         <source>Front</source>
         <comment>caption, 25 pixels wide</comment>
-        <translatorcomment>&quot;Przód&quot; is two pixels wider than the 25-pixel caption; across from &quot;Tył&quot;, &quot;Prz.&quot; reads as przód.</translatorcomment>
-        <translation>Prz.</translation>
+        <translatorcomment>&quot;Prz.&quot; is no abbreviation Polish readers know. Drawn in the 25-pixel caption, &quot;Przód&quot; loses only the faint edge of its last letter (checked rendered).</translatorcomment>
+        <translation>Przód</translation>
     </message>
     <message>
         <source>The cards of the deck; pick one to show and edit it</source>
@@ -501,8 +501,8 @@ I co wtedy?</translation>
     <message>
         <source>Skip First Card</source>
         <comment>check box, 89 pixels wide</comment>
-        <translatorcomment>&quot;Pomiń pierwszą fiszkę&quot; is wider than the 89-pixel check box; &quot;fiszki&quot; is understood.</translatorcomment>
-        <translation>Bez pierwszej</translation>
+        <translatorcomment>&quot;Pomiń pierwszą fiszkę&quot; is wider than the 89-pixel check box; &quot;Pomiń 1. fiszkę&quot; (67 px of the 72 beside the box) says skip, where &quot;Bez pierwszej&quot; left the reader guessing.</translatorcomment>
+        <translation>Pomiń 1. fiszkę</translation>
     </message>
     <message>
         <source>Next Card</source>
