@@ -501,8 +501,8 @@ Wat had je dan gedaan?</translation>
     <message>
         <source>Skip First Card</source>
         <comment>check box, 89 pixels wide</comment>
-        <translatorcomment>&quot;Eerste kaart overslaan&quot; is wider than the 89-pixel check box.</translatorcomment>
-        <translation>Zonder kaart 1</translation>
+        <translatorcomment>&quot;Eerste kaart overslaan&quot; is wider than the 89-pixel check box; &quot;Zonder kaart 1&quot; read as if a card were named 1: &quot;1e overslaan&quot; (skip the 1st) fits.</translatorcomment>
+        <translation>1e overslaan</translation>
     </message>
     <message>
         <source>Next Card</source>

@@ -269,8 +269,8 @@ klikając „Nowa fiszka”, albo otwórz plik Memoquill.<byte value="xd"/>
     <message>
         <source>Front</source>
         <comment>caption, 25 pixels wide</comment>
-        <translatorcomment>&quot;Prz.&quot; is no abbreviation Polish readers know. Drawn in the 25-pixel caption, &quot;Przód&quot; loses only the faint edge of its last letter (checked rendered).</translatorcomment>
-        <translation>Przód</translation>
+        <translatorcomment>&quot;Prz.&quot; is no abbreviation Polish readers know, and &quot;Przód&quot; is a pixel wider than the 25-pixel caption: &quot;Lico&quot; (the face of a card) reads at once beside &quot;Tył&quot;.</translatorcomment>
+        <translation>Lico</translation>
     </message>
     <message>
         <source>The cards of the deck; pick one to show and edit it</source>
@@ -501,8 +501,8 @@ I co wtedy?</translation>
     <message>
         <source>Skip First Card</source>
         <comment>check box, 89 pixels wide</comment>
-        <translatorcomment>&quot;Pomiń pierwszą fiszkę&quot; is wider than the 89-pixel check box; &quot;Pomiń 1. fiszkę&quot; (67 px of the 72 beside the box) says skip, where &quot;Bez pierwszej&quot; left the reader guessing.</translatorcomment>
-        <translation>Pomiń 1. fiszkę</translation>
+        <translatorcomment>&quot;Pomiń pierwszą fiszkę&quot; is wider than the 89-pixel check box; &quot;Bez 1. fiszki&quot; (without the 1st card) names the card, where &quot;Bez pierwszej&quot; left the reader guessing.</translatorcomment>
+        <translation>Bez 1. fiszki</translation>
     </message>
     <message>
         <source>Next Card</source>
