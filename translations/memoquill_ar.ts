@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
-        <translation>لم يُعثر على شاشة عرض (المتغير DISPLAY غير مضبوط). شغّل البرنامج على سطح مكتب، أو من دونه على شاشة عرض افتراضية: xvfb-run memoquill</translation>
+        <translation>لم يُعثر على بيئة عرض رسومية (المتغير DISPLAY غير مضبوط). شغّل البرنامج ضمن سطح مكتب، أو من دونه ضمن بيئة عرض افتراضية: xvfb-run memoquill</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line, which a deck file cannot hold. Remove it and save again.</source>
-        <translation>تحتوي البطاقة «⁨%1⁩» على النص %2 في وسط سطر، وهذا ما لا يستطيع ملف الرزمة حفظه. أزِله ثم احفظ من جديد.</translation>
+        <translation>تحتوي البطاقة «⁨%1⁩» على النص ⁨%2⁩ في وسط سطر، وهذا ما لا يستطيع ملف الرزمة حفظه. أزِله ثم احفظ من جديد.</translation>
     </message>
     <message>
         <source>It is not a Memoquill deck: no card can be read from it.</source>
@@ -137,7 +137,7 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation>الملف %1 موجود بالفعل.
+        <translation>الملف ⁨%1⁩ موجود بالفعل.
 هل تريد استبداله؟</translation>
     </message>
 </context>
@@ -153,7 +153,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Unsaved cards cannot be kept in %1: %2</source>
-        <translation>لا يمكن الاحتفاظ بالبطاقات غير المحفوظة في %1: %2</translation>
+        <translation>لا يمكن الاحتفاظ بالبطاقات غير المحفوظة في ⁨%1⁩: %2</translation>
     </message>
     <message>
         <source>Its lock file cannot be made.</source>
@@ -161,15 +161,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The card &apos;%1&apos; contains the text %2 inside a line.</source>
-        <translation>تحتوي البطاقة «⁨%1⁩» على النص %2 في وسط سطر.</translation>
+        <translation>تحتوي البطاقة «⁨%1⁩» على النص ⁨%2⁩ في وسط سطر.</translation>
     </message>
     <message>
         <source>%1 is a link.</source>
-        <translation>%1 رابط رمزي.</translation>
+        <translation>⁨%1⁩ رابط رمزي.</translation>
     </message>
     <message>
         <source>Removed the damaged recovery file %1: %2</source>
-        <translation>تم حذف ملف الاستعادة التالف %1: %2</translation>
+        <translation>تم حذف ملف الاستعادة التالف ⁨%1⁩: %2</translation>
     </message>
     <message>
         <source>Its information file cannot be read.</source>
@@ -192,7 +192,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>the name contains %1, which a deck file cannot hold</source>
-        <translation>الاسم يحتوي على %1، وهذا ما لا يستطيع ملف الرزمة حفظه</translation>
+        <translation>الاسم يحتوي على ⁨%1⁩، وهذا ما لا يستطيع ملف الرزمة حفظه</translation>
     </message>
     <message>
         <source>expected 2 or 3 fields separated by commas, found %1</source>
@@ -362,7 +362,7 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>حول (&amp;A)</translation>
+        <translation>حول البرنامج (&amp;A)</translation>
     </message>
     <message>
         <source>The deck is full: it cannot hold more than %1 cards.</source>

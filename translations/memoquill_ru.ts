@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>no display found (DISPLAY is not set). Start it on a desktop, or without one under a virtual display: xvfb-run memoquill</source>
-        <translation>дисплей не найден (переменная DISPLAY не задана). Запустите программу в графической среде или, если её нет, на виртуальном дисплее: xvfb-run memoquill</translation>
+        <translation>графический дисплей не найден (переменная DISPLAY не задана). Запустите программу в графической среде или, если её нет, на виртуальном дисплее: xvfb-run memoquill</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -254,7 +254,7 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>The name of the card shown</source>
-        <translation>Название показанной карточки</translation>
+        <translation>Название текущей карточки</translation>
     </message>
     <message>
         <source>Card List</source>
@@ -279,11 +279,11 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>The front of the card shown</source>
-        <translation>Лицевая сторона показанной карточки</translation>
+        <translation>Лицевая сторона текущей карточки</translation>
     </message>
     <message>
         <source>The back of the card shown</source>
-        <translation>Оборотная сторона показанной карточки</translation>
+        <translation>Оборотная сторона текущей карточки</translation>
     </message>
     <message>
         <source>Adds a card, asking for its name</source>
@@ -331,7 +331,7 @@ by clicking &quot;New card&quot;or load a Memoquill file<byte value="xd"/>
     </message>
     <message>
         <source>Crash my Computer!</source>
-        <translation>Уронить мой компьютер!</translation>
+        <translation>Обрушить мой компьютер!</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -521,7 +521,7 @@ What would you do then?</source>
     </message>
     <message>
         <source>The side of the card shown</source>
-        <translation>Показанная сторона карточки</translation>
+        <translation>Видимая сторона карточки</translation>
     </message>
     <message>
         <source>Card text scroll bar</source>
