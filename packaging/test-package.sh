@@ -100,7 +100,7 @@ icon_name=$(desktop_key Icon "$desktop")
 [[ ";$(desktop_key Categories "$desktop")" == *";Education;"* ]] || fail "desktop entry: not in Education"
 
 # Menus and software centres show the program's own languages from these files.
-languages=(de es fr)
+languages=(de es fr it pt_BR nl pl ru ja zh_CN ar)
 for language in "${languages[@]}"; do
   for key in Name GenericName Comment Keywords; do
     [[ -n $(desktop_key "$key\\[$language\\]" "$desktop") ]] \
