@@ -141,14 +141,6 @@ void newCard(TestApp &app, const QString &name)
     app.editor()->BNew->click();
 }
 
-QByteArray deckRecord(const QByteArray &name, const QByteArray &front, const QByteArray &back)
-{
-    QByteArray bytes;
-    for (const QByteArray &field : {name, front, back})
-        bytes += field + ")}]d8h0-0h8b)}]\r\n";
-    return bytes;
-}
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);

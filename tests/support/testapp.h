@@ -6,9 +6,11 @@
 #include "editor/cardlistbox.h"
 #include "platform/accesskeybutton.h"
 #include "reader/cardreader.h"
+#include "support/deckbytes.h"
 #include "support/scriptedplatform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFont>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -99,9 +101,6 @@ int selectedRow(const CardListBox *list);
 
 // Creates a card through New Card as the user does, with the scripted input box.
 void newCard(TestApp &app, const QString &name);
-
-// The bytes of one deck file record: name, front and back, each terminated, CR LF ended.
-QByteArray deckRecord(const QByteArray &name, const QByteArray &front, const QByteArray &back);
 
 // A file's bytes, or "<missing>" when it cannot be read.
 QByteArray readAll(const QString &path);
