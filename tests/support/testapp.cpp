@@ -1,8 +1,8 @@
 #include "support/testapp.h"
 
 #include "app/language.h"
+#include "app/startup.h"
 #include "platform/accesskeybutton.h"
-#include "platform/look.h"
 #include "platform/textbox.h"
 
 #include <QApplication>
@@ -17,8 +17,8 @@ using namespace Qt::StringLiterals;
 
 void prepareApplication()
 {
-    QApplication::setQuitOnLastWindowClosed(false);
-    applyDesktopLook(*qApp);
+    // The program's own start-up: its look, its name and the language of the test's locale.
+    setUpApplication(*qApp);
 }
 
 QStringList translatedLanguages()

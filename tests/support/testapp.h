@@ -22,7 +22,8 @@
 
 namespace memoquill::test {
 
-// Call once per test program, before any window exists: the look the windows are designed for.
+// Call once per test program, before any window exists: the application set up as the program
+// sets up its own.
 void prepareApplication();
 
 // The languages the program has a translation for, beside English: "de", "es", "fr".
