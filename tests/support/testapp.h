@@ -37,6 +37,20 @@ QString missingLetters(const QString &text, const QFont &font);
 // code), through the translations the program itself installs. False if it could not.
 [[nodiscard]] bool useLanguage(const QString &language);
 
+// The open window of that class, or null, found as the user sees windows rather than through
+// AppWindows, which creates them. Windows already closed are deleted first, so they are not found.
+template <typename Window>
+Window *openWindow()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows) {
+        if (auto *window = qobject_cast<Window *>(widget))
+            return window;
+    }
+    return nullptr;
+}
+
 // A fresh application for one test: an empty deck, the scripted platform, and the editor shown
 // and active, as at start-up.
 class TestApp
@@ -55,8 +69,9 @@ public:
     // Where loadDeck() puts the files it loads; they stay as long as the application.
     QTemporaryDir files;
 
-    CardCreate *editor() { return windows->existingEditor(); }
-    CardReader *reader() { return windows->existingReader(); }
+    // The windows if they are open, without creating them.
+    CardCreate *editor() const { return openWindow<CardCreate>(); }
+    CardReader *reader() const { return openWindow<CardReader>(); }
 
     // Empty when every queued answer was used and no unexpected box appeared.
     QString scriptProblems() const;
