@@ -134,9 +134,16 @@ void fillDeck(TestApp &app, int count);
 // per item of its menu ("  Mnew|Ne&w|Ctrl+N|on"): object name, caption, shortcut, enabled.
 QStringList menuTree(const QMenuBar *bar);
 
-// The menu bar tests/support/menus.txt designs for a window ("CardCreate" or "CardReader"),
-// in the lines menuTree() gives.
-QStringList designedMenus(const QString &window);
+// How a window's menus are read off it: as menuTree() lists a menu bar, or as a screen reader
+// announces them, a line per node from "menu bar 'Menu bar'" on (an entry's caption without
+// its &, with its shortcut or else its access key, and "menu 'File'" when its menu opens).
+enum class MenuReading { Tree, Announced };
+
+// Compares the menus read off a window ("CardCreate" or "CardReader") with the ones
+// tests/support/menus.txt designs for it: the one comparison with that file, for
+// COMPARE_MENUS_TO_DESIGN.
+[[nodiscard]] bool menusAsDesigned(const QStringList &read, const QString &window,
+                                   MenuReading reading, const char *file, int line);
 
 } // namespace memoquill::test
 
@@ -145,4 +152,11 @@ QStringList designedMenus(const QString &window);
     do {                                                                                           \
         const QString problems_ = (app).scriptProblems();                                          \
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_));                                      \
+    } while (false)
+
+// Fails the test unless the menus read off window are those tests/support/menus.txt designs.
+#define COMPARE_MENUS_TO_DESIGN(read, window, reading)                                             \
+    do {                                                                                           \
+        if (!memoquill::test::menusAsDesigned(read, window, reading, __FILE__, __LINE__))          \
+            return;                                                                                \
     } while (false)
