@@ -113,16 +113,6 @@ private Q_SLOTS:
         QCOMPARE(reader->TCard->document()->toRawText(), before);
     }
 
-    void disabledSaveKeyDoesNothing()
-    {
-        CardReader *reader = app->windows->reader();
-        reader->show();
-        QVERIFY(activate(reader));
-        QSignalSpy save(reader->Msaver, &QAction::triggered);
-        QTest::keyClick(reader->CRand, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(save.count(), 0);
-    }
-
     void hidingKeepsStateAndClosingForgetsIt()
     {
         CardReader *reader = app->windows->reader();
