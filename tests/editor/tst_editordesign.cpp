@@ -109,16 +109,6 @@ private Q_SLOTS:
         }
     }
 
-    void labelsAreNotClipped()
-    {
-        for (QLabel *label : editor->centralWidget()->findChildren<QLabel *>()) {
-            if (!label->text().isEmpty())
-                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
-        }
-        for (QPushButton *button : editor->centralWidget()->findChildren<QPushButton *>())
-            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
-    }
-
     void initialState()
     {
         QVERIFY(editor->LTitle->text().isEmpty());

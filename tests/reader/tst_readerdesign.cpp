@@ -67,7 +67,6 @@ private Q_SLOTS:
             QCOMPARE(check->text(), caption);
             QVERIFY(!check->isTristate());
             QCOMPARE(check->checkState(), Qt::Unchecked);
-            QVERIFY(check->sizeHint().width() <= check->width());
         } else if (auto *button = qobject_cast<QPushButton *>(control)) {
             QCOMPARE(button->text(), caption);
             QVERIFY(!button->isDefault());
