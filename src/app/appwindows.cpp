@@ -75,16 +75,6 @@ CardReader *AppWindows::reader()
     return m_reader;
 }
 
-CardCreate *AppWindows::existingEditor() const
-{
-    return m_editor;
-}
-
-CardReader *AppWindows::existingReader() const
-{
-    return m_reader;
-}
-
 void AppWindows::windowClosed()
 {
     if (m_editor || m_reader)

@@ -49,9 +49,6 @@ public:
     // The windows, created on first reference.
     CardCreate *editor();
     CardReader *reader();
-    // The windows if they are open, without creating them.
-    CardCreate *existingEditor() const;
-    CardReader *existingReader() const;
 
     // EditorLink: the reader's way to the editor.
     void Mnew_Click() override;

@@ -118,6 +118,8 @@ private Q_SLOTS:
         QCOMPARE(app->editor()->devicePixelRatioF(), requested);
     }
 
+    // The one check that captions fit: every window, every language, and (through ctest) every
+    // scale.
     void captionsFitTheirControls_data() { windows_data(); }
     void captionsFitTheirControls()
     {

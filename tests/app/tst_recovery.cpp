@@ -101,8 +101,7 @@ private Q_SLOTS:
     void loadOfACutDeckWarns()
     {
         const QString path = dir->filePath(u"cut.mqd"_s);
-        QVERIFY(
-            writeAll(path, deckRecord("Whole", "f", "b") + "Cut)}]d8h0-0h8b)}]\r\nfront\r\nmore"));
+        QVERIFY(writeAll(path, deckRecord("Whole", "f", "b") + deckField("Cut") + "front\r\nmore"));
         TestApp app;
         app.platform.answerOpenDialog(path);
         app.platform.answerMessage(MsgResult::Ok);

@@ -32,13 +32,13 @@ class TestStartup : public QObject
     static void start(Started &app, StartDeck deck)
     {
         app.windows.start(std::move(deck));
-        QVERIFY(app.windows.existingEditor()->isVisible());
+        QVERIFY(openWindow<CardCreate>()->isVisible());
         QCoreApplication::processEvents();
     }
 
     void verifyEmptyEditor(Started &app)
     {
-        CardCreate *editor = app.windows.existingEditor();
+        CardCreate *editor = openWindow<CardCreate>();
         QCOMPARE(app.deck.CardCount(), 0);
         QCOMPARE(editor->List->count(), 0);
         QVERIFY(!editor->MSave->isEnabled());
@@ -48,7 +48,7 @@ class TestStartup : public QObject
     // A deck with cards at the start: listed, the first one open for editing, nothing asked.
     static void verifyFirstCardOpen(Started &app, const QStringList &names, const QString &front)
     {
-        CardCreate *editor = app.windows.existingEditor();
+        CardCreate *editor = openWindow<CardCreate>();
         QCOMPARE(listNames(editor->List), names);
         QCOMPARE(selectedRow(editor->List), 0);
         QCOMPARE(editor->LTitle->text(), names.first());
@@ -62,7 +62,7 @@ class TestStartup : public QObject
     static void verifyCloseAsks(Started &app, const QString &prompt)
     {
         app.platform.answerMessage(MsgResult::Cancel);
-        app.windows.existingEditor()->close();
+        openWindow<CardCreate>()->close();
         QCOMPARE(app.platform.takeShown().prompt, prompt);
         QVERIFY2(app.platform.problems().isEmpty(),
                  qPrintable(app.platform.problems().join(u"; "_s)));
@@ -221,7 +221,7 @@ private Q_SLOTS:
         Started app;
         start(app, StartDeck{*cards});
         verifyFirstCardOpen(app, {u"Apple"_s, u"fruit"_s}, u"Apple"_s);
-        QCOMPARE(textOf(app.windows.existingEditor()->TBack), u"red\r\nround"_s);
+        QCOMPARE(textOf(openWindow<CardCreate>()->TBack), u"red\r\nround"_s);
         // A new deck: no file, so closing asks to save it as after New Card.
         QCOMPARE(app.deck.CurrentFile, std::optional<QString>(QString()));
         verifyCloseAsks(app, u"Do you want to save changes to 'Untitled'?"_s);

@@ -223,61 +223,6 @@ private Q_SLOTS:
         openReader();
         QVERIFY(!reader()->CRand->isChecked());
     }
-
-    // The typical use from start to end, with the keys a user presses.
-    void typicalUse()
-    {
-        const QString file = dir->filePath(u"capitals.mqd"_s);
-        // Start: nothing to review or save yet.
-        QVERIFY(editor()->isVisible());
-        QVERIFY(!editor()->MCRead->isEnabled());
-        // Two cards by New Card's access key, both sides typed; Tab leaves a box and commits it.
-        for (const auto &[name, front, back] :
-             {std::tuple{u"France"_s, u"Capital of France?"_s, u"Paris"_s},
-              std::tuple{u"Italy"_s, u"Capital of Italy?"_s, u"Rome"_s}}) {
-            app->platform.answerInput(name);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
-            typeInto(editor()->TFront, front);
-            QTest::keyClick(editor()->TFront, Qt::Key_Tab);
-            QTest::keyClicks(editor()->TBack, back);
-            QTest::keyClick(editor()->TBack, Qt::Key_Tab);
-        }
-        QCOMPARE(app->deck.Cards(2), (CardRecord{u"Italy"_s, u"Capital of Italy?"_s, u"Rome"_s}));
-        // Save asks for a name and appends ".mqd".
-        app->platform.answerSaveDialog(dir->filePath(u"capitals"_s));
-        QTest::keyClick(editor()->TBack, Qt::Key_S, Qt::ControlModifier);
-        const QByteArray saved = deckRecord("France", "Capital of France?", "Paris")
-                                 + deckRecord("Italy", "Capital of Italy?", "Rome");
-        QCOMPARE(readAll(file), saved);
-        // Card Reader, back first; Next and Flip; then back to the editor.
-        openReader();
-        reader()->CBack->click();
-        QCOMPARE(shown(), u"Paris"_s);
-        reader()->BNext->click();
-        QCOMPARE(shown(), u"Rome"_s);
-        reader()->BFlip->click();
-        QCOMPARE(shown(), u"Capital of Italy?"_s);
-        QVERIFY(trigger(reader()->MCCreate));
-        // Load asks first, then shows the saved deck's first card.
-        app->platform.answerMessage(MsgResult::Yes);
-        app->platform.answerOpenDialog(file);
-        QTest::keyClick(editor()->TBack, Qt::Key_L, Qt::ControlModifier);
-        QCOMPARE(listNames(editor()->List), (QStringList{u"France"_s, u"Italy"_s}));
-        QCOMPARE(editor()->LTitle->text(), u"France"_s);
-        QCOMPARE(textOf(editor()->TBack), u"Paris"_s);
-        // Exit names the file; Yes writes it back unchanged and ends.
-        app->platform.answerMessage(MsgResult::Yes);
-        QTest::keyClick(editor()->TBack, Qt::Key_Q, Qt::ControlModifier);
-        const QList<ShownBox> boxes = app->platform.shown();
-        QCOMPARE(boxes.last().prompt, u"Do you want to save changes to '%1'?"_s.arg(file));
-        QCOMPARE(shownTitles(),
-                 (QStringList{u"New Card"_s, u"New Card"_s, u"dialog"_s, u"Load New Project"_s,
-                              u"dialog"_s, u"Save Changes?"_s}));
-        QCOMPARE(readAll(file), saved);
-        QCOMPARE(app->quitCount, 1);
-        QVERIFY(!editor());
-        QVERIFY(!reader());
-    }
 };
 
 QTEST_MAIN(TestWindows)

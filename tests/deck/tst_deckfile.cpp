@@ -1,6 +1,7 @@
 // Deck files on disk: a save replaces the file whole or leaves it as it was, and every failure
 // comes back as the sentence the user is shown.
 #include "deck/deckfile.h"
+#include "support/deckbytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QTest>
 
 using namespace memoquill;
+using namespace memoquill::test;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -19,8 +21,7 @@ QByteArray contentOf(const QString &path)
 }
 
 const QList<CardRecord> OneCard{{u"Apple"_s, u"red"_s, u"fruit"_s}};
-const QByteArray OneCardBytes =
-    "Apple)}]d8h0-0h8b)}]\r\nred)}]d8h0-0h8b)}]\r\nfruit)}]d8h0-0h8b)}]\r\n";
+const QByteArray OneCardBytes = deckRecord("Apple", "red", "fruit");
 
 } // namespace
 
@@ -56,7 +57,7 @@ private Q_SLOTS:
     {
         const QString path = dir.filePath(u"kept.mqd"_s);
         QCOMPARE(writeDeckFile(path, OneCard).failure, QString());
-        const QList<CardRecord> shifted{{u"Bad"_s, u"a)}]d8h0-0h8b)}]\r\nb"_s, {}}};
+        const QList<CardRecord> shifted{{u"Bad"_s, u"a"_s + DeckTerminatorText + u"\r\nb"_s, {}}};
         QCOMPARE(writeDeckFile(path, shifted).failure,
                  u"The card 'Bad' contains the text )}]d8h0-0h8b)}] inside a line, which a deck "
                  u"file cannot hold. Remove it and save again."_s);

@@ -1,23 +1,20 @@
 #include "deck/deckformat.h"
+#include "support/cardtext.h"
+#include "support/deckbytes.h"
 
 #include <QTest>
 
 using namespace memoquill;
 using namespace Qt::StringLiterals;
 
+// The format written out byte by byte, as the rows below check it; the other tests build their
+// files through support/deckbytes.h, which sharedBuilderWritesTheFormat holds to this.
 // A field's end in a file: the terminator, then CR LF.
 #define TERM ")}]d8h0-0h8b)}]"
 #define END TERM "\r\n"
 #define BOM "\xEF\xBB\xBF"
 
 using Cards = QList<CardRecord>;
-
-namespace memoquill {
-char *toString(const CardRecord &card)
-{
-    return QTest::toString(u"{%1 | %2 | %3}"_s.arg(card.name, card.front, card.back));
-}
-} // namespace memoquill
 
 namespace {
 Cards named(Cards slots)
@@ -32,6 +29,12 @@ class TestDeckFormat : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void sharedBuilderWritesTheFormat()
+    {
+        QCOMPARE(QByteArray(test::DeckTerminator), QByteArray(TERM));
+        QCOMPARE(test::deckRecord("A", "", "b\r\nc"), "A"_ba END END "b\r\nc" END);
+    }
+
     // Decks the writer takes: the exact file, and the named cards when that file is read.
     void writesAndReadsBack_data()
     {
@@ -132,7 +135,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Cards>("cards");
         const Cards a{{u"A"_s, u"f"_s, u"b"_s}};
-        const QByteArray aBytes = "A"_ba END "f" END "b" END;
+        const QByteArray aBytes = test::deckRecord("A", "f", "b");
 
         QTest::newRow("empty file") << QByteArray() << Cards{};
         QTest::newRow("no terminator anywhere") << "no\r\nfields here\r\n"_ba << Cards{};
@@ -233,7 +236,8 @@ private Q_SLOTS:
         QFETCH(int, records);
         QFETCH(QByteArray, tail);
         QFETCH(int, cards);
-        const DeckReadResult read = readDeck(("c"_ba END "f" END "b" END).repeated(records) + tail);
+        const DeckReadResult read =
+            readDeck(test::deckRecord("c", "f", "b").repeated(records) + tail);
         QCOMPARE(read.tooManyCards, cards == 0);
         QCOMPARE(read.cards.size(), cards);
     }
@@ -245,7 +249,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("noFields");
         QTest::addColumn<int>("unreadLines");
-        const QByteArray card = "c" END "f" END "b" END;
+        const QByteArray card = test::deckRecord("c", "f", "b");
         QTest::newRow("empty file") << QByteArray() << false << 0;
         QTest::newRow("only blank lines") << "\r\n \t\r\n"_ba << false << 0;
         QTest::newRow("text without terminator") << "notes\r\nmore notes"_ba << true << 0;

@@ -2,6 +2,7 @@
 // and nothing is written through a link.
 #include "deck/deckformat.h"
 #include "deck/recoveryfile.h"
+#include "support/deckbytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,7 +98,7 @@ private Q_SLOTS:
         else if (damage == u"empty info"_s)
             QVERIFY(writeFile(info, {}));
         else if (damage == u"cut deck"_s)
-            QVERIFY(writeFile(base + u".mqd"_s, "A)}]d8h0-0h8b)}]\r\nfro"));
+            QVERIFY(writeFile(base + u".mqd"_s, test::deckField("A") + "fro"));
         else if (damage == u"no deck"_s)
             QVERIFY(QFile::remove(base + u".mqd"_s));
         else if (damage == u"other user"_s)

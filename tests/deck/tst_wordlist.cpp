@@ -3,6 +3,7 @@
 #include "deck/deckfile.h"
 #include "deck/wordlist.h"
 #include "support/cardtext.h"
+#include "support/deckbytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTest>
 
 using namespace memoquill;
+using namespace memoquill::test;
 using namespace Qt::StringLiterals;
 
 using Cards = QList<CardRecord>;
@@ -55,8 +57,8 @@ private Q_SLOTS:
             << tabs << "  big apple <br>round\tred"_ba
             << Cards{{u"big apple"_s, u"  big apple \r\nround"_s, u"red"_s}};
         QTest::newRow("a front that starts with the terminator names no card")
-            << tabs << ")}]d8h0-0h8b)}]\tb\n"_ba
-            << Cards{{u"Card 1"_s, u")}]d8h0-0h8b)}]"_s, u"b"_s}};
+            << tabs << DeckTerminator + "\tb\n"_ba
+            << Cards{{u"Card 1"_s, QString(DeckTerminatorText), u"b"_s}};
         QTest::newRow("a name is not a pattern")
             << tabs << "%1 %2\ta\n%1 %2\tb\n"_ba
             << Cards{{u"%1 %2"_s, u"%1 %2"_s, u"a"_s}, {u"%1 %2 (2)"_s, u"%1 %2"_s, u"b"_s}};
@@ -126,7 +128,8 @@ private Q_SLOTS:
             << u"&#0;&#xD800;&#x110000;&#99999999999;&#65&#;&#x;&#xG;"_s;
         QTest::newRow("other text and tags kept")
             << "<b>bold</b> &copy; &AMP; <br"_ba << u"<b>bold</b> &copy; &AMP; <br"_s;
-        QTest::newRow("the terminator is text") << ")}]d8h0-0h8b)}]"_ba << u")}]d8h0-0h8b)}]"_s;
+        QTest::newRow("the terminator is text")
+            << QByteArray(DeckTerminator) << QString(DeckTerminatorText);
     }
 
     void decodesEscapes()
@@ -164,7 +167,8 @@ private Q_SLOTS:
         QTest::newRow("CSV, quote never closed") << csv << "a,b\nc,\"d\n\ne,f\n"_ba << qsizetype(2)
                                                  << u"a quoted field is not closed by a quote"_s;
         QTest::newRow("a name holding the terminator")
-            << tabs << "a\tb\nx)}]d8h0-0h8b)}]\tf\tb\n"_ba << qsizetype(2)
+            << tabs << "a\tb\nx"_ba + DeckTerminator + "\tf\tb\n"
+            << qsizetype(2)
             << u"the name contains )}]d8h0-0h8b)}], which a deck file cannot hold"_s;
         QTest::newRow("one card more than a deck holds")
             << csv << "\n"_ba + "a,b\n"_ba.repeated(DeckStore::MaxCards + 1) << qsizetype(32769)

@@ -18,7 +18,8 @@ import time
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import AccessibilityTree, run_walk, wait_for  # noqa: E402
-from typical_use import EDITOR, READER, contents, expect, record  # noqa: E402
+from deckbytes import record  # noqa: E402
+from typical_use import EDITOR, READER, contents, expect  # noqa: E402
 
 
 class Citizen:

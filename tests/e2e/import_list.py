@@ -12,10 +12,10 @@ import sys
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from deckbytes import record  # noqa: E402
 from desktop import AccessibilityTree, report_failure, run_walk, wait_for  # noqa: E402
 
 EDITOR = "Memoquill - CardCreate"
-TERMINATED = b")}]d8h0-0h8b)}]\r\n"
 
 
 class ImportList:
@@ -61,9 +61,8 @@ class ImportList:
         self.d.type(deck)
         self.d.key("Return")
         self.d.window_gone("Save As")
-        saved = b"".join(field + TERMINATED for field in (
-            b"Capital of France?", b"Capital of France?", b"Paris",
-            b"italy", b"Capital of Italy?", b"Rome, on the\r\nTiber"))
+        saved = (record("Capital of France?", "Capital of France?", "Paris")
+                 + record("italy", "Capital of Italy?", "Rome, on the\r\nTiber"))
 
         def written():
             with open(deck + ".mqd", "rb") as file:

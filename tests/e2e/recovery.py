@@ -17,7 +17,8 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import AccessibilityTree, run_walk, wait_for  # noqa: E402
-from typical_use import EDITOR, TypicalUse, contents, expect, record  # noqa: E402
+from deckbytes import record  # noqa: E402
+from typical_use import EDITOR, TypicalUse, contents, expect  # noqa: E402
 
 
 class Recovery(TypicalUse):

@@ -16,16 +16,12 @@ import sys
 # No byte-code cache in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from deckbytes import record  # noqa: E402
 from desktop import (AccessibilityTree, Timeout, run_walk,  # noqa: E402
                      wait_for)
 
 EDITOR = "Memoquill - CardCreate"
 READER = "Memoquill - CardReader"
-SEPARATOR = b")}]d8h0-0h8b)}]\r\n"
-
-
-def record(name, front, back):
-    return b"".join(field.encode("cp1252") + SEPARATOR for field in (name, front, back))
 
 
 def contents(path):

@@ -327,7 +327,7 @@ private Q_SLOTS:
         app->platform.answerSaveDialog(file);
         QVERIFY(trigger(editor->MSave));
         const QByteArray good = readAll(file);
-        typeInto(editor->TFront, u"x)}]d8h0-0h8b)}]y\rnext line"_s);
+        typeInto(editor->TFront, u"x"_s + DeckTerminatorText + u"y\rnext line"_s);
         app->platform.clearShown();
         app->platform.answerMessage(MsgResult::Ok);
         QVERIFY(trigger(editor->MSave));

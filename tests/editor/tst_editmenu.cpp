@@ -66,19 +66,6 @@ private Q_SLOTS:
         QVERIFY(editMenuEnabled());
     }
 
-    void disabledMenuKeysDoNothing()
-    {
-        showCard(u"text"_s, QString());
-        app->platform.setClipboardText(u"clip"_s);
-        editor->List->setFocus(Qt::TabFocusReason);
-        QVERIFY(!editMenuEnabled());
-        select(editor->TFront, 0, 4);
-        QTest::keyClick(editor->List, Qt::Key_X, Qt::ControlModifier);
-        QTest::keyClick(editor->List, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(textOf(editor->TFront), u"text"_s);
-        QCOMPARE(app->platform.clipboardText(), u"clip"_s);
-    }
-
     void copyPutsExactlyTheSelectionOnTheClipboard()
     {
         showCard(u"one\r\ntwo three"_s, QString());

@@ -1,6 +1,7 @@
 // The windows in each language: every text translated but the window titles, the same keys,
-// access keys that work, the same deck files, and English whenever no usable translation is
-// there. Languages are switched in process through the program's own installTranslations().
+// access keys that work, the typical use from start to end with the same deck files, and
+// English whenever no usable translation is there. Languages are switched in process through
+// the program's own installTranslations().
 #include "support/testapp.h"
 
 #include "app/language.h"
@@ -154,41 +155,70 @@ class TestLanguages : public QObject
         return all;
     }
 
-    // New Card twice with typed texts, Save, New, Load, a change, and the close question
-    // answered Yes: the deck file as it is at the end, and every box on the way.
-    Walk typicalUse(const QString &language)
+    // The typical use from start to end, with the keys a user presses: New Card twice with
+    // typed texts, Save, a review in the reader, New, Load, a change, and Exit answered Yes.
+    // The deck file as it is at the end, and every box on the way.
+    void walkTypicalUse(const QString &language, Walk &walk)
     {
-        if (!useLanguage(language))
-            return {};
+        QVERIFY(useLanguage(language));
         app = std::make_unique<TestApp>();
         CardCreate *editor = app->editor();
         const QString file = dir.filePath(language + u".mqd"_s);
         ScriptedPlatform &platform = app->platform;
-
-        platform.answerInput(u"Capitals"_s);
-        click(editor->BNew);
-        typeInto(editor->TFront, u"France"_s);
-        typeInto(editor->TBack, u"Paris"_s);
-        platform.answerInput(u"Städte"_s);
-        click(editor->BNew);
-        typeInto(editor->TFront, u"Zurich & Geneva"_s);
+        // Start: nothing to review or save yet.
+        QVERIFY(editor->isVisible());
+        QVERIFY(!editor->MCRead->isEnabled());
+        // Two cards, both sides typed; Tab leaves a box and commits it.
+        for (const auto &[name, front, back] :
+             {std::tuple{u"Capitals"_s, u"France"_s, u"Paris"_s},
+              std::tuple{u"Städte"_s, u"Zurich & Geneva"_s, u"Bern"_s}}) {
+            platform.answerInput(name);
+            click(editor->BNew);
+            typeInto(editor->TFront, front);
+            QTest::keyClick(editor->TFront, Qt::Key_Tab);
+            QTest::keyClicks(editor->TBack, back);
+            QTest::keyClick(editor->TBack, Qt::Key_Tab);
+        }
+        QCOMPARE(app->deck.Cards(2), (CardRecord{u"Städte"_s, u"Zurich & Geneva"_s, u"Bern"_s}));
+        // Save asks for a name and appends ".mqd".
         platform.answerSaveDialog(dir.filePath(language));
-        if (!trigger(editor->MSave))
-            return {};
+        QTest::keyClick(editor->TBack, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(readAll(file), deckRecord("Capitals", "France", "Paris")
+                                    + deckRecord("St\xE4"
+                                                 "dte",
+                                                 "Zurich & Geneva", "Bern"));
+        // Card Reader, back first; Next and Flip; then back to the editor.
+        QVERIFY(trigger(editor->MCRead));
+        CardReader *reader = app->reader();
+        QVERIFY(reader && reader->isVisible() && !editor->isVisible());
+        reader->CBack->click();
+        QCOMPARE(textOf(reader->TCard), u"Paris"_s);
+        reader->BNext->click();
+        QCOMPARE(textOf(reader->TCard), u"Bern"_s);
+        reader->BFlip->click();
+        QCOMPARE(textOf(reader->TCard), u"Zurich & Geneva"_s);
+        QVERIFY(trigger(reader->MCCreate));
+        QVERIFY(editor->isVisible());
+        // New asks first; Load then shows the saved deck's first card.
         platform.answerMessage(MsgResult::Yes);
-        if (!trigger(editor->Mnew))
-            return {};
+        QTest::keyClick(editor->TBack, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(app->deck.CardCount(), 0);
         platform.answerOpenDialog(file);
-        if (!trigger(editor->Mload))
-            return {};
+        QTest::keyClick(editor->TBack, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(listNames(editor->List), (QStringList{u"Capitals"_s, u"Städte"_s}));
+        QCOMPARE(editor->LTitle->text(), u"Capitals"_s);
+        QCOMPARE(textOf(editor->TBack), u"Paris"_s);
         clickListRow(editor->List, 1);
-        typeInto(editor->TBack, u"Schweiz"_s);
+        typeInto(editor->TBack, u", Schweiz"_s);
+        // Exit asks about the changed deck; Yes writes it and ends.
         platform.answerMessage(MsgResult::Yes);
-        editor->close();
+        QTest::keyClick(editor->TBack, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(app->quitCount, 1);
+        QVERIFY(!app->editor());
+        QVERIFY(!app->reader());
 
-        Walk walk{readAll(file), platform.shown(), app->scriptProblems()};
+        walk = Walk{readAll(file), platform.shown(), app->scriptProblems()};
         app.reset();
-        return walk;
     }
 
 private Q_SLOTS:
@@ -275,17 +305,37 @@ private Q_SLOTS:
         }
     }
 
-    // The walk through the deck commands writes the same bytes in every language, while every
-    // box on the way speaks the language.
-    void typicalUseWritesTheSameDeck_data() { languages_data(false); }
-    void typicalUseWritesTheSameDeck()
+    // The one in-process walk through the typical use, in English and in every language: the
+    // same deck bytes everywhere, while every box on the way speaks the language.
+    void typicalUse_data() { languages_data(true); }
+    void typicalUse()
     {
         QFETCH(QString, language);
-        const Walk english = typicalUse(u"en"_s);
+        Walk english;
+        walkTypicalUse(u"en"_s, english);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY2(english.problems.isEmpty(), qPrintable(english.problems));
-        QVERIFY(english.deck.startsWith("Capitals)}]"));
-        QCOMPARE(english.boxes.size(), 6);
-        const Walk walk = typicalUse(language);
+        QCOMPARE(english.deck, deckRecord("Capitals", "France", "Paris")
+                                   + deckRecord("St\xE4"
+                                                "dte",
+                                                "Zurich & Geneva", "Bern, Schweiz"));
+        QStringList titles;
+        for (const ShownBox &box : std::as_const(english.boxes))
+            titles.append(box.kind == ShownBox::Message || box.kind == ShownBox::Input
+                              ? box.title
+                              : u"dialog"_s);
+        QCOMPARE(titles, (QStringList{u"New Card"_s, u"New Card"_s, u"dialog"_s, u"New Project"_s,
+                                      u"dialog"_s, u"Save Changes?"_s}));
+        QCOMPARE(english.boxes.last().prompt,
+                 u"Do you want to save changes to '%1'?"_s.arg(dir.filePath(u"en.mqd"_s)));
+        if (language == u"en"_s)
+            return;
+
+        Walk walk;
+        walkTypicalUse(language, walk);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY2(walk.problems.isEmpty(), qPrintable(walk.problems));
         QCOMPARE(walk.deck, english.deck);
         QCOMPARE(walk.boxes.size(), english.boxes.size());

@@ -170,9 +170,7 @@ private Q_SLOTS:
         QVERIFY(trigger(editor()->MSave));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(QFileInfo(link).symLinkTarget(), real);
-        QCOMPARE(readAll(real),
-                 QByteArray(
-                     "Old)}]d8h0-0h8b)}]\r\nnew front)}]d8h0-0h8b)}]\r\nback)}]d8h0-0h8b)}]\r\n"));
+        QCOMPARE(readAll(real), deckRecord("Old", "new front", "back"));
     }
 
     void permissionsAreKept()

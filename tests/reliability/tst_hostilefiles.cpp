@@ -22,13 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr char Terminator[] = ")}]d8h0-0h8b)}]";
-
-QByteArray field(const QByteArray &text)
-{
-    return text + Terminator + "\r\n";
-}
-
 // Writes a file made of count pieces from make(i), streaming so the test stays small.
 template <typename Make>
 void writeFile(const QString &path, qint64 count, Make make)
@@ -60,14 +53,15 @@ private Q_SLOTS:
         const QByteArray paragraph =
             QByteArray("Lorem ipsum dolor sit amet, consectetur. ").repeated(40);
         writeFile(folder + u"/big.mqd"_s, 20500, [&](qint64 i) {
-            return field("Card " + QByteArray::number(i)) + field(paragraph + "\r\n" + paragraph)
-                   + field(paragraph);
+            return deckField("Card " + QByteArray::number(i))
+                   + deckField(paragraph + "\r\n" + paragraph) + deckField(paragraph);
         });
         QTest::newRow("100 MB in 20,500 cards") << u"big.mqd"_s << 20500;
 
         // About 100 MB of tiny records: far more cards than a deck holds.
-        writeFile(folder + u"/many.mqd"_s, 1'700'000,
-                  [](qint64 i) { return field(QByteArray::number(i)) + field("f") + field("b"); });
+        writeFile(folder + u"/many.mqd"_s, 1'700'000, [](qint64 i) {
+            return deckField(QByteArray::number(i)) + deckField("f") + deckField("b");
+        });
         QTest::newRow("100 MB of small records") << u"many.mqd"_s << -1;
 
         writeFile(folder + u"/line.mqd"_s, 50, [](qint64) { return QByteArray(1 << 20, 'x'); });
@@ -80,19 +74,19 @@ private Q_SLOTS:
             for (char &byte : block)
                 byte = char(junk());
             if (junk() % 3 == 0)
-                block.insert(int(junk() % 1000), Terminator);
+                block.insert(int(junk() % 1000), DeckTerminator);
             return block;
         });
         QTest::newRow("16 MB of binary junk") << u"junk.mqd"_s << -2;
 
         writeFile(folder + u"/nul.mqd"_s, 1, [](qint64) {
-            return field(QByteArray("a\0b", 3)) + field(QByteArray(4, '\0'))
-                   + field(QByteArray("\0\r\n\0", 4));
+            return deckField(QByteArray("a\0b", 3)) + deckField(QByteArray(4, '\0'))
+                   + deckField(QByteArray("\0\r\n\0", 4));
         });
         QTest::newRow("NUL bytes") << u"nul.mqd"_s << 1;
 
         writeFile(folder + u"/wide.mqd"_s, 1, [](qint64) {
-            return field("Wide") + field(QByteArray(5 << 20, 'w')) + field("");
+            return deckField("Wide") + deckField(QByteArray(5 << 20, 'w')) + deckField("");
         });
         QTest::newRow("one card with a 5 MB line") << u"wide.mqd"_s << 1;
     }

@@ -2,6 +2,7 @@
 // program goes on, and the deck on disk stays whole. Run in a child whose address space is cut
 // short.
 #include "deck/deckfile.h"
+#include "support/deckbytes.h"
 
 #include <QFile>
 #include <QProcess>
@@ -37,9 +38,9 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"large.mqd"_s);
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Big)}]d8h0-0h8b)}]\r\n");
+        file.write(memoquill::test::deckField("Big"));
         file.write(QByteArray(80 << 20, 'x'));
-        file.write(")}]d8h0-0h8b)}]\r\n)}]d8h0-0h8b)}]\r\n");
+        file.write(memoquill::test::DeckTerminator + "\r\n"_ba + memoquill::test::deckField({}));
         file.close();
         QCOMPARE(runChild(u"load"_s, path),
                  u"failure: Could not load the deck from '%1'.\r\nThere is not enough memory to "

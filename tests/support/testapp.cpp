@@ -1,8 +1,8 @@
 #include "support/testapp.h"
 
 #include "app/language.h"
+#include "app/startup.h"
 #include "platform/accesskeybutton.h"
-#include "platform/look.h"
 #include "platform/textbox.h"
 
 #include <QApplication>
@@ -17,8 +17,8 @@ using namespace Qt::StringLiterals;
 
 void prepareApplication()
 {
-    QApplication::setQuitOnLastWindowClosed(false);
-    applyDesktopLook(*qApp);
+    // The program's own start-up: its look, its name and the language of the test's locale.
+    setUpApplication(*qApp);
 }
 
 QStringList translatedLanguages()
@@ -141,14 +141,6 @@ void newCard(TestApp &app, const QString &name)
     app.editor()->BNew->click();
 }
 
-QByteArray deckRecord(const QByteArray &name, const QByteArray &front, const QByteArray &back)
-{
-    QByteArray bytes;
-    for (const QByteArray &field : {name, front, back})
-        bytes += field + ")}]d8h0-0h8b)}]\r\n";
-    return bytes;
-}
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -203,6 +195,9 @@ QStringList menuTree(const QMenuBar *bar)
     return lines;
 }
 
+namespace {
+
+// The menu bar menus.txt designs for window, in the lines menuTree() gives.
 QStringList designedMenus(const QString &window)
 {
     QFile file(QStringLiteral(MEMOQUILL_MENUS_FILE));
@@ -221,6 +216,42 @@ QStringList designedMenus(const QString &window)
         lines.append((line.startsWith(u' ') ? u"  "_s : QString()) + fields.join(u'|'));
     }
     return lines;
+}
+
+// What a screen reader announces for those menus: every entry and item by its caption without
+// the access key's &, with its shortcut or else that access key.
+QStringList announcedMenus(const QStringList &rows)
+{
+    QStringList lines{u"menu bar 'Menu bar'"_s};
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QStringList fields = rows[i].trimmed().split(u'|');
+        const QString &caption = fields[1];
+        if (caption == u"-"_s) {
+            lines.append(u"separator ''"_s);
+            continue;
+        }
+        const qsizetype accessKey = caption.indexOf(u'&') + 1;
+        QString key = fields[2];
+        if (key.isEmpty() && accessKey > 0)
+            key = u"Alt+"_s + caption[accessKey];
+        const QString name = QString(caption).remove(u'&');
+        lines.append(u"menu item '"_s + name + u'\''
+                     + (key.isEmpty() ? QString() : u' ' + key.toUpper()));
+        // An entry followed by indented items opens a menu, which is announced as it opens.
+        if (!rows[i].startsWith(u' ') && i + 1 < rows.size() && rows[i + 1].startsWith(u' '))
+            lines.append(u"menu '"_s + name + u'\'');
+    }
+    return lines;
+}
+
+} // namespace
+
+bool menusAsDesigned(const QStringList &read, const QString &window, MenuReading reading,
+                     const char *file, int line)
+{
+    const QStringList rows = designedMenus(window);
+    const QStringList designed = reading == MenuReading::Tree ? rows : announcedMenus(rows);
+    return QTest::qCompare(read, designed, "the menus read", "the menus designed", file, line);
 }
 
 bool activate(QWidget *window)

@@ -6,9 +6,11 @@
 #include "editor/cardlistbox.h"
 #include "platform/accesskeybutton.h"
 #include "reader/cardreader.h"
+#include "support/deckbytes.h"
 #include "support/scriptedplatform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFont>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -20,7 +22,8 @@
 
 namespace memoquill::test {
 
-// Call once per test program, before any window exists: the look the windows are designed for.
+// Call once per test program, before any window exists: the application set up as the program
+// sets up its own.
 void prepareApplication();
 
 // The languages the program has a translation for, beside English: "de", "es", "fr".
@@ -33,6 +36,20 @@ QString missingLetters(const QString &text, const QFont &font);
 // Makes the windows created from now on speak language ("en": the texts as written in the
 // code), through the translations the program itself installs. False if it could not.
 [[nodiscard]] bool useLanguage(const QString &language);
+
+// The open window of that class, or null, found as the user sees windows rather than through
+// AppWindows, which creates them. Windows already closed are deleted first, so they are not found.
+template <typename Window>
+Window *openWindow()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows) {
+        if (auto *window = qobject_cast<Window *>(widget))
+            return window;
+    }
+    return nullptr;
+}
 
 // A fresh application for one test: an empty deck, the scripted platform, and the editor shown
 // and active, as at start-up.
@@ -52,8 +69,9 @@ public:
     // Where loadDeck() puts the files it loads; they stay as long as the application.
     QTemporaryDir files;
 
-    CardCreate *editor() { return windows->existingEditor(); }
-    CardReader *reader() { return windows->existingReader(); }
+    // The windows if they are open, without creating them.
+    CardCreate *editor() const { return openWindow<CardCreate>(); }
+    CardReader *reader() const { return openWindow<CardReader>(); }
 
     // Empty when every queued answer was used and no unexpected box appeared.
     QString scriptProblems() const;
@@ -100,9 +118,6 @@ int selectedRow(const CardListBox *list);
 // Creates a card through New Card as the user does, with the scripted input box.
 void newCard(TestApp &app, const QString &name);
 
-// The bytes of one deck file record: name, front and back, each terminated, CR LF ended.
-QByteArray deckRecord(const QByteArray &name, const QByteArray &front, const QByteArray &back);
-
 // A file's bytes, or "<missing>" when it cannot be read.
 QByteArray readAll(const QString &path);
 [[nodiscard]] bool writeAll(const QString &path, const QByteArray &bytes);
@@ -119,9 +134,16 @@ void fillDeck(TestApp &app, int count);
 // per item of its menu ("  Mnew|Ne&w|Ctrl+N|on"): object name, caption, shortcut, enabled.
 QStringList menuTree(const QMenuBar *bar);
 
-// The menu bar tests/support/menus.txt designs for a window ("CardCreate" or "CardReader"),
-// in the lines menuTree() gives.
-QStringList designedMenus(const QString &window);
+// How a window's menus are read off it: as menuTree() lists a menu bar, or as a screen reader
+// announces them, a line per node from "menu bar 'Menu bar'" on (an entry's caption without
+// its &, with its shortcut or else its access key, and "menu 'File'" when its menu opens).
+enum class MenuReading { Tree, Announced };
+
+// Compares the menus read off a window ("CardCreate" or "CardReader") with the ones
+// tests/support/menus.txt designs for it: the one comparison with that file, for
+// COMPARE_MENUS_TO_DESIGN.
+[[nodiscard]] bool menusAsDesigned(const QStringList &read, const QString &window,
+                                   MenuReading reading, const char *file, int line);
 
 } // namespace memoquill::test
 
@@ -130,4 +152,11 @@ QStringList designedMenus(const QString &window);
     do {                                                                                           \
         const QString problems_ = (app).scriptProblems();                                          \
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_));                                      \
+    } while (false)
+
+// Fails the test unless the menus read off window are those tests/support/menus.txt designs.
+#define COMPARE_MENUS_TO_DESIGN(read, window, reading)                                             \
+    do {                                                                                           \
+        if (!memoquill::test::menusAsDesigned(read, window, reading, __FILE__, __LINE__))          \
+            return;                                                                                \
     } while (false)
