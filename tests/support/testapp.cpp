@@ -55,6 +55,8 @@ TestApp::TestApp(RecoveryFile *recovery, const std::function<void(ScriptedPlatfo
     : windows(std::make_unique<AppWindows>(
         deck, platform, [this] { ++quitCount; }, recovery))
 {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        m_others.append(window);
     if (script)
         script(platform);
     windows->start(std::move(start));

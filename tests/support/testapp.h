@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,14 +39,16 @@ QString missingLetters(const QString &text, const QFont &font);
 [[nodiscard]] bool useLanguage(const QString &language);
 
 // The open window of that class, or null, found as the user sees windows rather than through
-// AppWindows, which creates them. Windows already closed are deleted first, so they are not found.
+// AppWindows, which creates them. Windows already closed are deleted first, so they are not
+// found; nor are those in others (another application's, still alive).
 template <typename Window>
-Window *openWindow()
+Window *openWindow(const QList<QPointer<QWidget>> &others = {})
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *widget : windows) {
-        if (auto *window = qobject_cast<Window *>(widget))
+        auto *window = qobject_cast<Window *>(widget);
+        if (window && !others.contains(QPointer<QWidget>(widget)))
             return window;
     }
     return nullptr;
@@ -70,11 +73,16 @@ public:
     QTemporaryDir files;
 
     // The windows if they are open, without creating them.
-    CardCreate *editor() const { return openWindow<CardCreate>(); }
-    CardReader *reader() const { return openWindow<CardReader>(); }
+    CardCreate *editor() const { return openWindow<CardCreate>(m_others); }
+    CardReader *reader() const { return openWindow<CardReader>(m_others); }
 
     // Empty when every queued answer was used and no unexpected box appeared.
     QString scriptProblems() const;
+
+private:
+    // The windows that were open before this application started: a test that makes a new
+    // application before the old one is gone still finds its own.
+    QList<QPointer<QWidget>> m_others;
 };
 
 // The fixture of the window tests: for every test function a fresh application and a temporary
