@@ -43,9 +43,9 @@ void AppWindows::start(StartDeck deck)
     if (file) {
         // Queued, so that the editor is on screen before the load and any message it shows; a
         // window closed by then takes the call with it.
-        QMetaObject::invokeMethod(
-            m_editor, [editor = m_editor.data(), path = *file] { editor->openDeck(path); },
-            Qt::QueuedConnection);
+        connect(this, &AppWindows::deckFileGiven, m_editor, &CardCreate::openDeck,
+                Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+        Q_EMIT deckFileGiven(*file);
     }
 }
 

@@ -64,6 +64,10 @@ public:
     void openReader() override;
     void closeReader() override;
 
+Q_SIGNALS:
+    // The deck file given at start, carried to the editor once the program runs.
+    void deckFileGiven(const QString &path);
+
 private:
     void windowClosed();
     void keepAWindowVisible();
