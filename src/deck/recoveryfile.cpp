@@ -58,6 +58,12 @@ struct Info
     QDateTime savedAt;
 };
 
+// One line on standard error: nothing about the recovery file ever stops the user.
+void say(const QString &message)
+{
+    std::fprintf(stderr, "memoquill: %s\n", message.toLocal8Bit().constData());
+}
+
 std::optional<Info> readInfo(const QString &path)
 {
     const QFileInfo file(path);
@@ -202,7 +208,7 @@ void RecoveryFile::warn(const QString &message)
     if (m_warned)
         return;
     m_warned = true;
-    std::fprintf(stderr, "memoquill: %s\n", message.toLocal8Bit().constData());
+    say(message);
 }
 
 std::optional<RecoveredDeck> RecoveryFile::takeOverNewest(const std::optional<QString> &deckPath)
@@ -244,11 +250,7 @@ std::optional<RecoveredDeck> RecoveryFile::takeOverNewest(const std::optional<QS
             continue;
         }
         const auto damaged = [this](const QString &why) {
-            std::fprintf(stderr, "memoquill: %s\n",
-                         tr("Removed the damaged recovery file %1: %2")
-                             .arg(pathOf(DeckSuffix), why)
-                             .toLocal8Bit()
-                             .constData());
+            say(tr("Removed the damaged recovery file %1: %2").arg(pathOf(DeckSuffix), why));
             removeFiles();
         };
         if (!candidate.info) {
