@@ -8,7 +8,7 @@ namespace memoquill::test {
 
 // What ends every field of a deck file, before its CR LF.
 inline constexpr char DeckTerminator[] = ")}]d8h0-0h8b)}]";
-inline constexpr QLatin1StringView DeckTerminatorText(DeckTerminator);
+inline constexpr QLatin1StringView DeckTerminatorText(DeckTerminator, sizeof DeckTerminator - 1);
 
 // One field: its text, the terminator and CR LF.
 inline QByteArray deckField(const QByteArray &text)
