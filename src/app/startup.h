@@ -54,7 +54,7 @@ std::optional<QList<CardRecord>> importList(const QString &path);
 
 // Runs the windows until the program ends, keeping the deck's unsaved state in recovery,
 // and returns the exit status. SIGTERM, SIGHUP and SIGINT keep what is unsaved and end the
-// program without a question; so does nothing at the end of a desktop session but keep it.
+// program without a question; the end of a desktop session keeps it too, and asks nothing.
 int runWindows(Platform &platform, RecoveryFile &recovery, StartDeck start);
 
 // Empty when there is a display to open the windows on, else what to tell the user.

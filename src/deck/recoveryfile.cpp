@@ -151,8 +151,7 @@ bool RecoveryFile::write(const QString &deckPath, const QString &shownCard,
                  + QString::number(QCoreApplication::applicationPid());
         m_lock = lockFile(pathOf(LockSuffix));
         if (!m_lock->tryLock(0)) {
-            m_lock.reset();
-            m_name.clear();
+            release();
             reason = tr("Its lock file cannot be made.");
             return fail();
         }
@@ -189,12 +188,17 @@ void RecoveryFile::removeFiles()
 {
     QFile::remove(pathOf(InfoSuffix));
     QFile::remove(pathOf(DeckSuffix));
-    // Unlocking removes the lock file.
+    release();
+    m_written = false;
+}
+
+void RecoveryFile::release()
+{
+    // Unlocking removes the lock file; a lock not held is left alone.
     if (m_lock)
         m_lock->unlock();
     m_lock.reset();
     m_name.clear();
-    m_written = false;
 }
 
 void RecoveryFile::remove()
@@ -245,8 +249,7 @@ std::optional<RecoveredDeck> RecoveryFile::takeOverNewest(const std::optional<QS
         m_lock = lockFile(pathOf(LockSuffix));
         // A Memoquill that still runs holds its lock.
         if (!m_lock->tryLock(0)) {
-            m_lock.reset();
-            m_name.clear();
+            release();
             continue;
         }
         const auto damaged = [this](const QString &why) {
@@ -259,9 +262,7 @@ std::optional<RecoveredDeck> RecoveryFile::takeOverNewest(const std::optional<QS
         }
         if (deckPath && !samePath(candidate.info->deckPath, *deckPath)) {
             // Another deck's: it waits for a later start.
-            m_lock->unlock();
-            m_lock.reset();
-            m_name.clear();
+            release();
             continue;
         }
         const QString deck = pathOf(DeckSuffix);

@@ -66,6 +66,8 @@ private:
     QString pathOf(const QString &suffix) const;
     bool claimFolder(QString *reason) const;
     void removeFiles();
+    // Lets go of this run's name and lock, leaving the files.
+    void release();
     void warn(const QString &message);
 
     QString m_folder;

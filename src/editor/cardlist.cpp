@@ -70,13 +70,7 @@ void CardCreate::AutoUpdate()
 {
     if (!m_deck.findByName(LTitle->text()))
         return;
-    QString front = textbox::text(TFront);
-    QString back = textbox::text(TBack);
-    const CardRecord &card = m_deck.Cards(m_deck.CardIndex);
-    if (card.front == front && card.back == back)
-        return;
-    m_deck.setTexts(m_deck.CardIndex, std::move(front), std::move(back));
-    deckChanged();
+    m_deck.setTexts(m_deck.CardIndex, textbox::text(TFront), textbox::text(TBack));
 }
 
 void CardCreate::BDel_Click()
