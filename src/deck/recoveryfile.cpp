@@ -228,14 +228,21 @@ std::optional<RecoveredDeck> RecoveryFile::takeOverNewest(const std::optional<QS
         std::optional<Info> info;
     };
     QList<Candidate> candidates;
-    const QStringList infoFiles =
-        QDir(m_folder).entryList({u"*"_s + InfoSuffix}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &file : infoFiles) {
-        const QString path = m_folder + u'/' + file;
+    const QDir dir(m_folder);
+    const auto files = QDir::Files | QDir::Hidden | QDir::System;
+    for (const QString &file : dir.entryList({u"*"_s + InfoSuffix}, files)) {
+        const QString path = dir.filePath(file);
         // Another user's file or a link is never offered, nor touched.
         if (!isOwnFile(QFileInfo(path)))
             continue;
         candidates.append({file.chopped(InfoSuffix.size()), readInfo(path)});
+    }
+    // A deck without its info file: its run was killed between writing the two.
+    for (const QString &file : dir.entryList({u"*"_s + DeckSuffix}, files)) {
+        const QString name = file.chopped(DeckSuffix.size());
+        const QFileInfo info(dir.filePath(name + InfoSuffix));
+        if (isOwnFile(QFileInfo(dir.filePath(file))) && !info.exists() && !info.isSymLink())
+            candidates.append({name, std::nullopt});
     }
     // The newest first; damaged ones first of all, so that they are cleared away.
     std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {

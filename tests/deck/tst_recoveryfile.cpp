@@ -71,6 +71,7 @@ private Q_SLOTS:
         QTest::newRow("info of 0 bytes") << u"empty info"_s << true;
         QTest::newRow("deck cut in a card") << u"cut deck"_s << true;
         QTest::newRow("deck missing") << u"no deck"_s << true;
+        QTest::newRow("info missing") << u"no info"_s << true;
         QTest::newRow("another user's") << u"other user"_s << false;
         QTest::newRow("info is a link") << u"linked info"_s << false;
         QTest::newRow("a folder in its place") << u"folder"_s << false;
@@ -101,6 +102,8 @@ private Q_SLOTS:
             QVERIFY(writeFile(base + u".mqd"_s, test::deckField("A") + "fro"));
         else if (damage == u"no deck"_s)
             QVERIFY(QFile::remove(base + u".mqd"_s));
+        else if (damage == u"no info"_s)
+            QVERIFY(QFile::remove(info));
         else if (damage == u"other user"_s)
             QCOMPARE(::chown(QFile::encodeName(info).constData(), 65534, 65534), 0);
         else if (damage == u"linked info"_s)

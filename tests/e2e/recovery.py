@@ -30,8 +30,11 @@ class Recovery(TypicalUse):
         self.typed = record("Kiwi", "Green inside", "")
 
     def recovered(self):
+        # The deck is written before its info file, and only the two together are offered.
         decks = glob.glob(os.path.join(self.folder, "*.mqd"))
-        return contents(decks[0]) if len(decks) == 1 else None
+        if len(decks) != 1 or not os.path.exists(decks[0][:-len(".mqd")] + ".info"):
+            return None
+        return contents(decks[0])
 
     def type_and_kill(self):
         self.start()
